@@ -1,0 +1,4 @@
+#include "shell/main_window.h"
+
+void Main::wireCastles() {}
+

@@ -1,0 +1,31 @@
+#include "logbook/log_list_model.h"
+#include "logbook/list_row.h"
+
+LogListModel::LogListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void LogListModel::setLines(QStringList lines)
+{
+    beginResetModel();
+    logLines = std::move(lines);
+    endResetModel();
+}
+
+QString LogListModel::logLine(int row) const { return row >= 0 && row < logLines.size() ? logLines[row] : QString(); }
+
+QString LogListModel::rowText(int row) const
+{
+    return row >= 0 && row < logLines.size() ? Ligne_Liste(row + 1, logLines[row]) : QString();
+}
+
+int LogListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(logLines.size()); }
+
+QVariant LogListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= logLines.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return rowText(index.row());
+    if (role == LogLineRole)
+        return logLines[index.row()];
+    return {};
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include <QAbstractListModel>
+#include <QStringList>
+
+// The in-memory image of the log shown in Liste_DFCF. Each row carries its
+// own log line, so selecting a row never depends on re-reading display columns.
+class LogListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    static constexpr int LogLineRole = Qt::UserRole + 1;
+
+    explicit LogListModel(QObject* parent = nullptr);
+    void setLines(QStringList lines);
+    const QStringList& lines() const { return logLines; }
+    QString logLine(int row) const;
+    QString rowText(int row) const; // the Ligne_Liste of the row
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    QStringList logLines;
+};

@@ -1,0 +1,124 @@
+#include "logbook/log_store.h"
+#include "logbook/bands.h"
+#include "logbook/dates.h"
+#include "logbook/log_line.h"
+#include "logbook/station.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString scratchName = QStringLiteral("Temporaire.txt");
+const QString dateScratchName = QStringLiteral("Temporaire6.txt");
+const QString templateName = QStringLiteral("FXXXX.txt");
+
+Result readFailure(const QString& path, const LinesRead& read)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (read.status == ReadStatus::NotFound)
+        return Result::failure(QStringLiteral("Le fichier %1 est introuvable : rien n'a été modifié.").arg(name));
+    return Result::failure(QStringLiteral("Impossible de lire le fichier %1 : rien n'a été modifié.").arg(name), read.error);
+}
+
+qint64 instantOf(const QString& line)
+{
+    return dateTimeKey(logField(line, LogField::Date), logField(line, LogField::QTR));
+}
+
+Result lineChanged()
+{
+    return Result::failure(QStringLiteral("Ce QSO a changé dans le log depuis son affichage : rien n'a été modifié."));
+}
+
+} // namespace
+
+LogStore::LogStore(QString dataDir, QString station) : dir(std::move(dataDir)), callsign(std::move(station)) {}
+
+QString LogStore::path() const { return QDir(dir).filePath(logFileName(callsign)); }
+
+LinesRead LogStore::read() const { return readLines(path()); }
+
+Result LogStore::rewrite(const QString& scratch, const std::function<Result(QStringList&)>& change)
+{
+    LinesRead current = read();
+    if (current.status != ReadStatus::Ok)
+        return readFailure(path(), current);
+    if (Result changed = change(current.lines); !changed)
+        return changed;
+    return writeLinesAtomically(path(), QDir(dir).filePath(scratch), current.lines);
+}
+
+Result LogStore::Ajoute_QSO(const QString& line)
+{
+    return rewrite(scratchName, [&](QStringList& lines) {
+        lines.append(line);
+        return Result::success();
+    });
+}
+
+Result LogStore::Insere_QSO_Date(const QString& line)
+{
+    return rewrite(dateScratchName, [&](QStringList& lines) {
+        const qint64 instant = instantOf(line);
+        qsizetype at = 0;
+        while (at < lines.size() && instantOf(lines[at]) < instant)
+            ++at;
+        lines.insert(at, line);
+        return Result::success();
+    });
+}
+
+Result LogStore::Remplace_QSO(int position, const QString& expected, const QString& line)
+{
+    return rewrite(scratchName, [&](QStringList& lines) {
+        if (position < 0 || position >= lines.size() || lines[position] != expected)
+            return lineChanged();
+        lines[position] = line;
+        return Result::success();
+    });
+}
+
+Result LogStore::Supprime_QSO(int position, const QString& expected)
+{
+    return rewrite(scratchName, [&](QStringList& lines) {
+        if (position < 0 || position >= lines.size() || lines[position] != expected)
+            return lineChanged();
+        lines.removeAt(position);
+        return Result::success();
+    });
+}
+
+Result LogStore::Creer_Log(const QString& dataDir, const QString& callsign)
+{
+    const QDir directory(dataDir);
+    const QString target = directory.filePath(logFileName(callsign));
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isFile())
+        return Result::failure(QStringLiteral("Impossible de créer le log %1 : ce nom est déjà pris.").arg(existing.fileName()));
+    if (existing.exists() && existing.size() > 0)
+        return Result::success(); // a log with QSOs is never replaced
+    QByteArray content;
+    QFile templateFile(directory.filePath(templateName));
+    if (templateFile.open(QIODevice::ReadOnly))
+        content = templateFile.readAll();
+    return writeFileAtomically(target, directory.filePath(scratchName), content);
+}
+
+LogStore::CastleContact LogStore::Cherche_Chateau(const QString& ref, const QString& group) const
+{
+    CastleContact contact;
+    if (group.isEmpty())
+        return contact;
+    const LinesRead log = read();
+    for (const QString& line : log.lines) {
+        if (logField(line, LogField::Ref) != ref)
+            continue;
+        const QString band = logFieldTrimmed(line, LogField::QRG);
+        if (bandGroup(band) == group) {
+            contact = {true, logField(line, LogField::Date), band};
+            break;
+        }
+    }
+    return contact;
+}

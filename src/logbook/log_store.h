@@ -1,0 +1,46 @@
+#pragma once
+#include "platform/result.h"
+#include "platform/text_file.h"
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The station's log on disk, the single source of truth. Every change reads
+// the file, applies the change, writes a scratch file and renames it over the
+// log in one step; the caller then reloads the main list.
+class LogStore {
+public:
+    LogStore(QString dataDir, QString callsign);
+
+    QString path() const;
+    const QString& directory() const { return dir; }
+
+    LinesRead read() const;
+
+    // Automatic-date QSOs go to the end of the log.
+    Result Ajoute_QSO(const QString& line);
+    // In date-and-time order, before the first QSO at the same or a later instant.
+    Result Insere_QSO_Date(const QString& line);
+    // Act on the one line at position (0-based), provided it still is the
+    // expected one; otherwise nothing changes and the failure says so.
+    Result Remplace_QSO(int position, const QString& expected, const QString& line);
+    Result Supprime_QSO(int position, const QString& expected);
+
+    // Creates the log of a new station from the template FXXXX.txt (empty
+    // when the template is missing); never replaces a log that holds QSOs.
+    static Result Creer_Log(const QString& dataDir, const QString& callsign);
+
+    struct CastleContact {
+        bool found = false;
+        QString date;
+        QString band;
+    };
+    // First QSO of the castle in the band group; lines of no group are passed over.
+    CastleContact Cherche_Chateau(const QString& ref, const QString& group) const;
+
+private:
+    Result rewrite(const QString& scratchName, const std::function<Result(QStringList&)>& change);
+
+    QString dir;
+    QString callsign;
+};

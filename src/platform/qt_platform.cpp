@@ -1,0 +1,84 @@
+#include "platform/qt_platform.h"
+#include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+
+namespace {
+
+QWidget* activeWindow() { return QApplication::activeWindow(); }
+
+} // namespace
+
+void QtMessages::info(const QString& text) { QMessageBox::information(activeWindow(), title, text); }
+
+bool QtMessages::askYesNo(const QString& text)
+{
+    return QMessageBox::question(activeWindow(), title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
+QtSettings::QtSettings() : store(std::make_unique<QSettings>(QStringLiteral("DFCF"), QStringLiteral("DFCF"))) {}
+
+QString QtSettings::read(const QString& section, const QString& key, const QString& fallback) const
+{
+    return store->value(section + '/' + key, fallback).toString();
+}
+
+void QtSettings::write(const QString& section, const QString& key, const QString& value)
+{
+    store->setValue(section + '/' + key, value);
+    store->sync();
+}
+
+bool QtSettings::contains(const QString& section, const QString& key) const { return store->contains(section + '/' + key); }
+
+QtPrinter::QtPrinter() : printer(QPrinter::HighResolution) {}
+
+bool QtPrinter::choosePrinter()
+{
+    if (toPdfWithoutDialog)
+        return true;
+    QPrintDialog dialog(&printer, activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Imprimer"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrinter::printToPdf(const QString& path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    toPdfWithoutDialog = true;
+}
+
+Result QtPrinter::print(const PrintJob& job)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return Result::failure(QStringLiteral("L'impression n'a pas pu démarrer : vérifiez l'imprimante choisie."));
+    QFont font(job.fontName, job.pointSize);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setBold(job.bold);
+    painter.setFont(font);
+    const QFontMetrics metrics(font, &printer);
+    const int lineHeight = metrics.lineSpacing();
+    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    int y = metrics.ascent();
+    for (const QString& line : job.lines) {
+        if (y + metrics.descent() > pageHeight) {
+            if (!printer.newPage()) {
+                painter.end();
+                return Result::failure(QStringLiteral("L'impression s'est arrêtée avant la fin : une page n'a pas pu être imprimée."));
+            }
+            y = metrics.ascent();
+        }
+        painter.drawText(0, y, line);
+        y += lineHeight;
+    }
+    if (!painter.end())
+        return Result::failure(QStringLiteral("L'impression n'a pas pu se terminer."));
+    return Result::success();
+}

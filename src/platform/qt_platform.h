@@ -1,0 +1,48 @@
+#pragma once
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/settings.h"
+#include <QPointer>
+#include <QPrinter>
+#include <QSettings>
+#include <QWidget>
+#include <memory>
+
+// Qt implementations of the platform interfaces used by the real program.
+
+class QtMessages final : public Messages {
+public:
+    explicit QtMessages(QString title) : title(std::move(title)) {}
+    void info(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+
+private:
+    QString title;
+};
+
+// QSettings under organisation and application "DFCF"; a section is a group.
+class QtSettings final : public Settings {
+public:
+    QtSettings();
+    QString read(const QString& section, const QString& key, const QString& fallback) const override;
+    void write(const QString& section, const QString& key, const QString& value) override;
+    bool contains(const QString& section, const QString& key) const override;
+
+private:
+    std::unique_ptr<QSettings> store;
+};
+
+// Prints through QPrinter; the selection dialog also offers printing to a PDF
+// file, so a machine without a printer can still print.
+class QtPrinter final : public Printer {
+public:
+    QtPrinter();
+    bool choosePrinter() override;
+    Result print(const PrintJob& job) override;
+    // Sends the next documents to a PDF file without showing the dialog.
+    void printToPdf(const QString& path);
+
+private:
+    QPrinter printer;
+    bool toPdfWithoutDialog = false;
+};

@@ -1,0 +1,26 @@
+#pragma once
+#include "logbook/station.h"
+#include <QString>
+
+class Clock;
+class Messages;
+class Printer;
+class Settings;
+
+// What every window is given: the platform services and the process-wide
+// values shared between windows.
+struct AppContext {
+    QString dataDir;
+    Messages* messages = nullptr;
+    Settings* settings = nullptr;
+    Clock* clock = nullptr;
+    Printer* printer = nullptr;
+
+    // The current station; "FXXXX" while none is configured.
+    QString Indicatif_Station = noStation;
+    // Award hand-over from the award buttons to the award list.
+    QString Groupe_Diplome;
+    QString Nom_Diplome;
+
+    QString stationSection() const { return Keys::stationSection(Indicatif_Station); }
+};

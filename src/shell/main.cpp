@@ -1,0 +1,18 @@
+#include "platform/clock.h"
+#include "platform/data_dir.h"
+#include "platform/qt_platform.h"
+#include "shell/main_window.h"
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QtMessages messages(QStringLiteral("KOR_DFCF"));
+    QtSettings settings;
+    SystemClock clock;
+    QtPrinter printer;
+    AppContext context{dataDirectory(), &messages, &settings, &clock, &printer};
+    Main window(context);
+    window.load();
+    return app.exec();
+}

@@ -1,0 +1,271 @@
+#include "shell/main_window.h"
+#include "entry/saisie_widget.h"
+#include "logbook/dates.h"
+#include "logbook/list_row.h"
+#include "logbook/log_list_model.h"
+#include "logbook/log_store.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
+#include "platform/settings.h"
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString tooltipList = QStringLiteral("Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'editer");
+
+QLabel* namedLabel(const char* name, const QString& text = {})
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton* namedButton(const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+Main::Main(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(context)
+{
+    setObjectName(QStringLiteral("Main"));
+    model = new LogListModel(this);
+    buildControls();
+    buildMenus();
+    wireStation();
+    wireAwards();
+    wireMaps();
+    wireCastles();
+    wireSearch();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Main::tick);
+}
+
+Main::~Main() = default;
+
+void Main::buildControls()
+{
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(namedLabel("Label2", QStringLiteral("INDICATIF DE LA STATION  : ")));
+    I_Station = namedLabel("I_Station");
+    QFont bold = I_Station->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    I_Station->setFont(bold);
+    top->addWidget(I_Station);
+    top->addStretch();
+    Label33 = namedLabel("Label33");
+    Label37 = namedLabel("Label37");
+    Label34 = namedLabel("Label34");
+    for (QLabel* clock : {Label33, Label37, Label34}) {
+        clock->setFont(bold);
+        top->addWidget(clock);
+        top->addSpacing(12);
+    }
+    layout->addLayout(top);
+
+    Frame3 = new SaisieFrame(*this);
+    layout->addWidget(Frame3);
+
+    auto* buttons = new QHBoxLayout;
+    Annule_Saisie = namedButton("Annule_Saisie", QStringLiteral("Supprimer un QSO"));
+    Annule_Saisie->setToolTip(QStringLiteral("Permet d'annuler la saisie d'un Code Postal contacté"));
+    Ajout_QSO = namedButton("Ajout_QSO", QStringLiteral("Inserer un QSO"));
+    Rechercher = namedButton("Rechercher", QStringLiteral("Rechercher un QSO"));
+    Command1 = namedButton("Command1", QStringLiteral("Liste des DFCF"));
+    for (QPushButton* button : {Annule_Saisie, Ajout_QSO, Rechercher, Command1})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    auto* L_Communes = new QGroupBox;
+    L_Communes->setObjectName(QStringLiteral("L_Communes"));
+    L_Communes->setToolTip(tooltipList);
+    auto* listLayout = new QVBoxLayout(L_Communes);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    Label_Liste_DFCF = namedLabel("Label_Liste_DFCF", listHeader());
+    Label_Liste_DFCF->setFont(fixed);
+    Liste_DFCF = new QListView;
+    Liste_DFCF->setObjectName(QStringLiteral("Liste_DFCF"));
+    Liste_DFCF->setFont(fixed);
+    Liste_DFCF->setToolTip(tooltipList);
+    Liste_DFCF->setUniformItemSizes(true);
+    Liste_DFCF->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Liste_DFCF->setSelectionMode(QAbstractItemView::SingleSelection);
+    Liste_DFCF->setModel(model);
+    listLayout->addWidget(Label_Liste_DFCF);
+    listLayout->addWidget(Liste_DFCF);
+    layout->addWidget(L_Communes, 1);
+
+    setCentralWidget(central);
+}
+
+void Main::buildMenus()
+{
+    const auto item = [this](QMenu* menu, QAction*& action, const char* name, const QString& caption) {
+        action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+    };
+    const auto menu = [this](const char* name, const QString& caption) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("Fichier"));
+    item(fichier, Mnu_Quitter, "Mnu_Quitter", QStringLiteral("Quitter KOR DFCF"));
+    item(fichier, Mnu_ADIF, "Mnu_ADIF", QStringLiteral("Exporter le log au format ADIF"));
+    QMenu* date = menu("Mnu_Date", QStringLiteral("Date"));
+    item(date, Mnu_Date_Auto, "Mnu_Date_Auto", QStringLiteral("Automatique"));
+    item(date, Mnu_Date_Man, "Mnu_Date_Man", QStringLiteral("Manuelle"));
+    Mnu_Date_Auto->setCheckable(true);
+    Mnu_Date_Man->setCheckable(true);
+    QMenu* station = menu("Mnu_Station", QStringLiteral("Station"));
+    item(station, Mnu_New_Indicatif, "Mnu_New_Indicatif", QStringLiteral("Nouvel indicatif"));
+    QMenu* affichage = menu("Mnu_Affichage", QStringLiteral("Liste"));
+    item(affichage, Mnu_C_Contacte, "Mnu_C_Contacte", QStringLiteral("des châteaux contactés"));
+    QMenu* carte = menu("Mnu_Carte", QStringLiteral("Carte"));
+    item(carte, Mnu_Carte_HB, "Mnu_Carte_HB", QStringLiteral("des départements contactés"));
+    Mnu_Score = menuBar()->addAction(QStringLiteral("Scores"));
+    Mnu_Score->setObjectName(QStringLiteral("Mnu_Score"));
+    QMenu* outils = menu("Mnu_Outils", QStringLiteral("Outils"));
+    item(outils, Mnu_Maj_Liste_DFCF, "Mnu_Maj_Liste_DFCF", QStringLiteral("Mise à jour des références DFCF"));
+    item(outils, Mnu_Maj_Nom_DFCF, "Mnu_Maj_Nom_DFCF", QStringLiteral("Mise à jour du nom des chateaux du log DFCF"));
+    QMenu* diplomes = menu("Mnu_Diplomes", QStringLiteral("Diplomes"));
+    item(diplomes, Mnu_DFCF_HF, "Mnu_DFCF_HF", QStringLiteral("DFCF bande HF"));
+    item(diplomes, Mnu_DFCF_VHF, "Mnu_DFCF_VHF", QStringLiteral("DFCF bande VHF"));
+    item(diplomes, Mnu_DFCF_UHF, "Mnu_DFCF_UHF", QStringLiteral("DFCF bande UHF"));
+    Mnu_Non_Recue = menuBar()->addAction(QStringLiteral("QSL's non reçues"));
+    Mnu_Non_Recue->setObjectName(QStringLiteral("Mnu_Non_Recue"));
+    Mnu_Cluster = menuBar()->addAction(QStringLiteral("Afficher Cluster"));
+    Mnu_Cluster->setObjectName(QStringLiteral("Mnu_Cluster"));
+    QMenu* aide = menu("Mnu_Aide", QStringLiteral("Aide"));
+    item(aide, Mnu_Apropos, "Mnu_Apropos", QStringLiteral("A propos"));
+    item(aide, Mnu_Reglement, "Mnu_Reglement", QStringLiteral("Reglement"));
+    item(aide, Mnu_Historique, "Mnu_Historique", QStringLiteral("Historique"));
+
+    connect(Mnu_Quitter, &QAction::triggered, qApp, &QApplication::closeAllWindows);
+    connect(Mnu_Quitter, &QAction::triggered, qApp, &QApplication::quit);
+    connect(Mnu_Apropos, &QAction::triggered, this, &Main::showAbout);
+    connect(Mnu_Historique, &QAction::triggered, this, &Main::showHistory);
+}
+
+void Main::centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window->adjustSize();
+    const QRect area = screen->availableGeometry();
+    window->move(area.x() + (area.width() - window->frameGeometry().width()) / 2,
+                 area.y() + (area.height() - window->frameGeometry().height()) / 2);
+}
+
+void Main::load()
+{
+    resize(1260, 760);
+    centreOnScreen(this);
+    ctx.Indicatif_Station = storedStation(*ctx.settings);
+    showStation();
+    const QString dateAuto = ctx.settings->read(ctx.stationSection(), Keys::DateAuto, QStringLiteral("Oui"));
+    Mnu_Date_Auto->setChecked(dateAuto == QLatin1String("Oui"));
+    Mnu_Date_Man->setChecked(dateAuto == QLatin1String("Non"));
+    ctx.settings->write(Keys::commonSection, Keys::CheminRepertoire, ctx.dataDir);
+    tick();
+    Timer1->start();
+    if (ctx.Indicatif_Station == noStation)
+        firstInstallation();
+    Frame3->Modification_En_Cours = false;
+    show();
+    setWindowTitle(QStringLiteral("  KOR_DFCF    Revision ") + Revision_Programme);
+    bool loaded = true;
+    if (ctx.Indicatif_Station != noStation)
+        loaded = Charge_Log();
+    if (!loaded)
+        return;
+    selectLastLine();
+    ctx.settings->write(ctx.stationSection(), Keys::Revision, Revision_Programme);
+    Init_Saisie();
+}
+
+void Main::showStation()
+{
+    I_Station->setText(displayedCallsign(ctx.Indicatif_Station));
+    const QString section = ctx.stationSection();
+    Frame3->Bande_A->setCurrentIndex(storedIndex(*ctx.settings, section, Keys::BandeUtilisee, Frame3->Bande_A->count()));
+    Frame3->Mode_A->setCurrentIndex(storedIndex(*ctx.settings, section, Keys::ModeUtilise, Frame3->Mode_A->count()));
+}
+
+bool Main::Charge_Log()
+{
+    const LogStore store(ctx.dataDir, ctx.Indicatif_Station);
+    LinesRead log = store.read();
+    if (log.status == ReadStatus::NotFound) {
+        model->setLines({});
+        Frame3->setEnabled(false);
+        recoverMissingLog();
+        return false;
+    }
+    if (log.status == ReadStatus::Error) {
+        model->setLines({});
+        Frame3->setEnabled(false);
+        ctx.messages->info(QStringLiteral("Impossible de lire le log %1.\r\n%2").arg(logFileName(ctx.Indicatif_Station), log.error));
+        return false;
+    }
+    model->setLines(std::move(log.lines));
+    Frame3->setEnabled(true);
+    Frame3->Ind_A->setEnabled(true);
+    emit logReloaded();
+    return true;
+}
+
+void Main::selectLastLine() { selectRow(model->rowCount() - 1); }
+
+void Main::selectRow(int row)
+{
+    if (row < 0 || row >= model->rowCount()) {
+        Liste_DFCF->clearSelection();
+        return;
+    }
+    const QModelIndex index = model->index(row);
+    Liste_DFCF->setCurrentIndex(index);
+    Liste_DFCF->scrollTo(index);
+    emit rowSelected(row);
+}
+
+void Main::Init_Saisie() { Frame3->Init_Saisie(); }
+
+void Main::tick()
+{
+    const QDateTime now = ctx.clock->now();
+    Label37->setText(Heure_UTC(now).left(5) + QStringLiteral(" Utc"));
+    Label34->setText(Heure_Locale(now).left(5) + QStringLiteral(" Loc"));
+    Label33->setText(Date_UTC(now));
+}
+
+void Main::showAbout()
+{
+    ctx.messages->info(QStringLiteral("KOR_DFCF  Révision ") + Revision_Programme + QStringLiteral("\r\n\r\n")
+                       + QStringLiteral("Carnet de trafic du diplôme des châteaux de France (DFCF)."));
+}
+
+void Main::showHistory() { ctx.messages->info(Texte_Historique()); }

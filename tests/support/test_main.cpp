@@ -1,0 +1,21 @@
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Windows run offscreen, and the user's real configuration and data are out
+// of reach: QSettings and QStandardPaths point into a temporary directory.
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+    qputenv("XDG_CACHE_HOME", home.filePath("cache").toUtf8());
+    qunsetenv("DFCF_DATA_DIR");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

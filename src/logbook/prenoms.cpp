@@ -1,0 +1,48 @@
+#include "logbook/prenoms.h"
+#include "platform/text_file.h"
+#include <QDir>
+
+PrenomFound Cherche_Prenom(const QString& dataDir, const QString& callsign)
+{
+    PrenomFound result;
+    const LinesRead file = readLines(QDir(dataDir).filePath(prenomFileName));
+    result.listMissing = file.status == ReadStatus::NotFound;
+    for (const QString& line : file.lines) {
+        if (line.left(12).trimmed() != callsign)
+            continue;
+        result.found = true;
+        result.dpt = line.mid(13, 2);
+        result.prenom = upperWindows1252(line.mid(16));
+    }
+    if (result.found && result.dpt.trimmed().isEmpty())
+        result.dpt.clear();
+    return result;
+}
+
+QString prenomRecord(const QString& callsign, const QString& dpt, const QString& prenom)
+{
+    return callsign.leftJustified(13, QLatin1Char(' ')) + dpt.leftJustified(3, QLatin1Char(' '))
+        + upperWindows1252(prenom);
+}
+
+Result Maj_Prenom(const QString& dataDir, const QString& record)
+{
+    const QDir dir(dataDir);
+    const QString target = dir.filePath(prenomFileName);
+    LinesRead file = readLines(target);
+    if (file.status == ReadStatus::Error)
+        return Result::failure(QStringLiteral("Impossible de lire le fichier %1 : le prénom n'a pas été enregistré.")
+                                   .arg(prenomFileName),
+                               file.error);
+    const QString key = record.left(12);
+    bool replaced = false;
+    for (QString& line : file.lines) {
+        if (line.left(12) == key) {
+            line = record;
+            replaced = true;
+        }
+    }
+    if (!replaced)
+        file.lines.append(record);
+    return writeLinesAtomically(target, dir.filePath(QStringLiteral("Temporaire.txt")), file.lines);
+}

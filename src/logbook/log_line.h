@@ -19,8 +19,9 @@ QString logFieldTrimmed(const QString& line, LogField field);
 
 bool isConfirmed(const QString& line);      // column 107 holds "*"
 QString lineBandGroup(const QString& line);  // group of the trimmed QRG, empty when none
-// Department index of a trimmed department text: the number 0-97, with
-// "2a"/"2A" read as 96 and "2b"/"2B" as 97; -1 when it is no such number.
+// Department index of a trimmed department text: its number (one or two
+// digits, 0-99), with "2a"/"2A" read as 96 and "2b"/"2B" as 97; -1 when it is
+// no such number. Award tables use 0-97, the map 0-99.
 int departmentIndex(const QString& department);
 // The department shown for an index: "01".."95", "2a", "2b".
 QString departmentLabel(int index);

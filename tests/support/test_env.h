@@ -1,5 +1,6 @@
 #pragma once
 #include "support/fake_platform.h"
+#include "support/qt_printers.h"
 #include "shell/app_context.h"
 #include <QByteArray>
 #include <QTemporaryDir>

@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+// Readable failure messages for Qt strings in GoogleTest assertions.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
+    *out << '{';
+    for (const QString& s : list)
+        *out << "\n  \"" << s.toStdString() << '"';
+    *out << " }";
+}
+inline void PrintTo(const QByteArray& bytes, std::ostream* out) { *out << '"' << bytes.toStdString() << '"'; }

@@ -110,15 +110,29 @@ LogStore::CastleContact LogStore::Cherche_Chateau(const QString& ref, const QStr
     CastleContact contact;
     if (group.isEmpty())
         return contact;
-    const LinesRead log = read();
-    for (const QString& line : log.lines) {
-        if (logField(line, LogField::Ref) != ref)
+    QFile file(path());
+    if (!file.open(QIODevice::ReadOnly))
+        return contact;
+    // Runs on every reference typed: compare the reference bytes in place and
+    // decode only the lines that hold it.
+    const QByteArray bytes = file.readAll();
+    const QByteArray wanted = toWindows1252(ref);
+    const FieldSpan refSpan = logColumns(LogField::Ref);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView raw(bytes.constData() + start, end - start);
+        start = end + 1;
+        if (raw.size() < refSpan.start + refSpan.width || raw.sliced(refSpan.start, refSpan.width) != wanted)
             continue;
+        QString line = fromWindows1252(raw);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
         const QString band = logFieldTrimmed(line, LogField::QRG);
-        if (bandGroup(band) == group) {
-            contact = {true, logField(line, LogField::Date), band};
-            break;
-        }
+        if (bandGroup(band) == group)
+            return {true, logField(line, LogField::Date), band};
     }
     return contact;
 }

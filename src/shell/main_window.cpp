@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
+#include "shell/column_header_widget.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -103,7 +104,10 @@ void Main::buildControls()
     L_Communes->setToolTip(tooltipList);
     auto* listLayout = new QVBoxLayout(L_Communes);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    Label_Liste_DFCF = namedLabel("Label_Liste_DFCF", listHeader());
+    // Over the list's columns: N°, Indicatif, Dpt, Prenom, Ref, Date, QTR,
+    // Mode, QRG, RSTR RSTE, castle name, QSL.
+    Label_Liste_DFCF = new ColumnHeader(listHeader(), {4, 8, 22, 27, 43, 50, 60, 67, 72, 81, 97, 121});
+    Label_Liste_DFCF->setObjectName(QStringLiteral("Label_Liste_DFCF"));
     Label_Liste_DFCF->setFont(fixed);
     Liste_DFCF = new QListView;
     Liste_DFCF->setObjectName(QStringLiteral("Liste_DFCF"));
@@ -113,6 +117,8 @@ void Main::buildControls()
     Liste_DFCF->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Liste_DFCF->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste_DFCF->setModel(model);
+    // The rows start inside the list's frame and item margin.
+    Label_Liste_DFCF->setContentsMargins(Liste_DFCF->frameWidth() + 3, 0, 0, 0);
     listLayout->addWidget(Label_Liste_DFCF);
     listLayout->addWidget(Liste_DFCF);
     layout->addWidget(L_Communes, 1);
@@ -174,7 +180,6 @@ void Main::centreOnScreen(QWidget* window)
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    window->adjustSize();
     const QRect area = screen->availableGeometry();
     window->move(area.x() + (area.width() - window->frameGeometry().width()) / 2,
                  area.y() + (area.height() - window->frameGeometry().height()) / 2);

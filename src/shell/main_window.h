@@ -46,6 +46,7 @@ public:
         if (!slot) {
             slot = make();
             slot->setAttribute(Qt::WA_DeleteOnClose);
+            slot->adjustSize();
             centreOnScreen(slot);
         }
         slot->show();

@@ -1,4 +1,5 @@
 #include "logbook/log_store.h"
+#include "logbook/backup.h"
 #include "logbook/bands.h"
 #include "logbook/dates.h"
 #include "logbook/log_line.h"
@@ -33,7 +34,10 @@ Result lineChanged()
 
 } // namespace
 
-LogStore::LogStore(QString dataDir, QString station) : dir(std::move(dataDir)), callsign(std::move(station)) {}
+LogStore::LogStore(QString dataDir, QString station, QDate day)
+    : dir(std::move(dataDir)), callsign(std::move(station)), today(day)
+{
+}
 
 QString LogStore::path() const { return QDir(dir).filePath(logFileName(callsign)); }
 
@@ -46,6 +50,7 @@ Result LogStore::rewrite(const QString& scratch, const std::function<Result(QStr
         return readFailure(path(), current);
     if (Result changed = change(current.lines); !changed)
         return changed;
+    backupLogOncePerDay(dir, callsign, today);
     return writeLinesAtomically(path(), QDir(dir).filePath(scratch), current.lines);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/result.h"
 #include "platform/text_file.h"
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -10,7 +11,8 @@
 // log in one step; the caller then reloads the main list.
 class LogStore {
 public:
-    LogStore(QString dataDir, QString callsign);
+    // With a date, the log is backed up before the first change of that day.
+    LogStore(QString dataDir, QString callsign, QDate today = {});
 
     QString path() const;
     const QString& directory() const { return dir; }
@@ -43,4 +45,5 @@ private:
 
     QString dir;
     QString callsign;
+    QDate today;
 };

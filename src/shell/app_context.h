@@ -1,8 +1,10 @@
 #pragma once
+#include "logbook/log_store.h"
 #include "logbook/station.h"
 #include <QString>
 
 class Clock;
+class Http;
 class Messages;
 class Printer;
 class Settings;
@@ -15,6 +17,7 @@ struct AppContext {
     Settings* settings = nullptr;
     Clock* clock = nullptr;
     Printer* printer = nullptr;
+    Http* http = nullptr;
 
     // The current station; "FXXXX" while none is configured.
     QString Indicatif_Station = noStation;
@@ -23,4 +26,6 @@ struct AppContext {
     QString Nom_Diplome;
 
     QString stationSection() const { return Keys::stationSection(Indicatif_Station); }
+    // The current station's log, backed up before the first change of the day.
+    LogStore logStore() const;
 };

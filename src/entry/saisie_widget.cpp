@@ -1,30 +1,64 @@
 #include "entry/saisie_widget.h"
 #include "logbook/bands.h"
+#include "logbook/station.h"
+#include "platform/messages.h"
+#include "platform/settings.h"
 #include "shell/main_window.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+const QColor SaisieFrame::activeColour(192, 255, 192);
+const QColor SaisieFrame::doneColour(255, 255, 192);
+
+namespace {
+
+const QString firstInstallationText = QStringLiteral("\r\n") + QStringLiteral("         Premiere installation, vous devez entrer votre Indicatif")
+    + QStringLiteral("\r\n\r\n") + QStringLiteral("Pour cela dans la barre des menus allez dans Station puis Nouvel Indicatif.");
+
+void paint(QWidget* field, const QColor& colour)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Button, colour);
+    palette.setColor(QPalette::Window, colour);
+    field->setPalette(palette);
+    field->setAutoFillBackground(qobject_cast<QCheckBox*>(field) != nullptr);
+}
+
+} // namespace
 
 SaisieFrame::SaisieFrame(Main& owner) : QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), main(owner)
 {
     setObjectName(QStringLiteral("Frame3"));
     buildControls();
+    for (QWidget* field : std::initializer_list<QWidget*>{Ind_A, Prenom_A, Dpt_A, Ref_A, Date_A, Heure_A, Mode_A, Bande_A,
+                                                          RST_A, RSTE_A, Rem_A, QSL_A, Valide_A, Efface_A})
+        field->installEventFilter(this);
+    connect(Mode_A, &QComboBox::activated, this, [this] { rememberIndex(Mode_A); });
+    connect(Bande_A, &QComboBox::activated, this, [this] { rememberIndex(Bande_A); });
+    connect(Valide_A, &QPushButton::clicked, this, &SaisieFrame::Valide);
+    connect(Efface_A, &QPushButton::clicked, this, &SaisieFrame::Init_Saisie);
 }
 
 void SaisieFrame::buildControls()
 {
     auto* grid = new QGridLayout(this);
     const auto field = [&](QWidget* control, const char* name, const char* labelName, const QString& caption, int column,
-                           int span = 1) {
+                           int minimumChars) {
         control->setObjectName(QString::fromLatin1(name));
         auto* label = new QLabel(caption);
         label->setObjectName(QString::fromLatin1(labelName));
         label->setBuddy(control);
-        grid->addWidget(label, 0, column, 1, span);
-        grid->addWidget(control, 1, column, 1, span);
+        const int chars = control->fontMetrics().horizontalAdvance(QString(minimumChars, QLatin1Char('W')));
+        control->setMinimumWidth(std::max(chars, label->sizeHint().width()));
+        grid->addWidget(label, 0, column);
+        grid->addWidget(control, 1, column);
     };
     Ind_A = new QLineEdit;
     Dpt_A = new QLineEdit;
@@ -38,20 +72,22 @@ void SaisieFrame::buildControls()
     RSTE_A = new QLineEdit(QStringLiteral("59"));
     Rem_A = new QLineEdit(QStringLiteral("C. "));
     QSL_A = new QCheckBox;
-    Mode_A->setEditable(true);
-    Bande_A->setEditable(true);
-    field(Ind_A, "Ind_A", "Label8", QStringLiteral("Indicatif"), 0);
-    field(Prenom_A, "Prenom_A", "Label6", QStringLiteral("Prénom (optionnel)"), 1);
-    field(Dpt_A, "Dpt_A", "Label36", QStringLiteral("Dpt"), 2);
-    field(Ref_A, "Ref_A", "Label1", QStringLiteral("Ref Chateau"), 3);
-    field(Date_A, "Date_A", "Label5", QStringLiteral("Date"), 4);
-    field(Heure_A, "Heure_A", "Label40", QStringLiteral("Heure UTC"), 5);
-    field(Mode_A, "Mode_A", "Label16", QStringLiteral("Mode"), 6);
-    field(Bande_A, "Bande_A", "Label26", QStringLiteral("Bande"), 7);
-    field(RST_A, "RST_A", "Label41", QStringLiteral("RST R"), 8);
-    field(RSTE_A, "RSTE_A", "Label9", QStringLiteral("RST E"), 9);
-    field(Rem_A, "Rem_A", "Label4", QStringLiteral("Nom du Chateau (optionnel)"), 10);
-    field(QSL_A, "QSL_A", "Label3", QStringLiteral("QSL"), 11);
+    for (QComboBox* combo : {Mode_A, Bande_A}) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    }
+    field(Ind_A, "Ind_A", "Label8", QStringLiteral("Indicatif"), 0, 7);
+    field(Prenom_A, "Prenom_A", "Label6", QStringLiteral("Prénom (optionnel)"), 1, 7);
+    field(Dpt_A, "Dpt_A", "Label36", QStringLiteral("Dpt"), 2, 2);
+    field(Ref_A, "Ref_A", "Label1", QStringLiteral("Ref Chateau"), 3, 4);
+    field(Date_A, "Date_A", "Label5", QStringLiteral("Date"), 4, 5);
+    field(Heure_A, "Heure_A", "Label40", QStringLiteral("Heure UTC"), 5, 3);
+    field(Mode_A, "Mode_A", "Label16", QStringLiteral("Mode"), 6, 4);
+    field(Bande_A, "Bande_A", "Label26", QStringLiteral("Bande"), 7, 6);
+    field(RST_A, "RST_A", "Label41", QStringLiteral("RST R"), 8, 2);
+    field(RSTE_A, "RSTE_A", "Label9", QStringLiteral("RST E"), 9, 2);
+    field(Rem_A, "Rem_A", "Label4", QStringLiteral("Nom du Chateau (optionnel)"), 10, 14);
+    field(QSL_A, "QSL_A", "Label3", QStringLiteral("QSL"), 11, 1);
     grid->setColumnStretch(10, 3);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -67,6 +103,9 @@ void SaisieFrame::buildControls()
     Label10->setObjectName(QStringLiteral("Label10"));
     Mode_Aff = new QLabel(QStringLiteral("Saisie QSO"));
     Mode_Aff->setObjectName(QStringLiteral("Mode_Aff"));
+    QFont bold = Mode_Aff->font();
+    bold.setBold(true);
+    Mode_Aff->setFont(bold);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Label10);
     buttons->addWidget(Mode_Aff);
@@ -76,11 +115,101 @@ void SaisieFrame::buildControls()
     grid->addLayout(buttons, 2, 0, 1, 12);
 }
 
-void SaisieFrame::Init_Saisie()
+AppContext& SaisieFrame::ctx() const { return main.context(); }
+
+bool SaisieFrame::autoDate() const { return main.Mnu_Date_Auto->isChecked(); }
+
+void SaisieFrame::setActive(QWidget* field) { paint(field, activeColour); }
+
+void SaisieFrame::setDone(QWidget* field) { paint(field, doneColour); }
+
+bool SaisieFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() != QEvent::KeyPress || retyping)
+        return QGroupBox::eventFilter(watched, event);
+    auto* field = qobject_cast<QWidget*>(watched);
+    if (!field || !field->isEnabled())
+        return QGroupBox::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (field == Ind_A && ctx().Indicatif_Station == noStation) {
+        ctx().messages->info(firstInstallationText);
+        return false; // the key itself reaches the field unchanged
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(field))
+            button->click();
+        else
+            enterPressed(field);
+        return true;
+    }
+    const bool upperCased = field != Dpt_A && field != Ref_A && field != QSL_A && !qobject_cast<QPushButton*>(field);
+    const QString text = key->text();
+    if (upperCased && text.size() == 1 && text[0] >= QLatin1Char('a') && text[0] <= QLatin1Char('z')) {
+        QKeyEvent capital(QEvent::KeyPress, key->key(), key->modifiers(), text.toUpper(), key->isAutoRepeat());
+        retyping = true;
+        QCoreApplication::sendEvent(field, &capital);
+        retyping = false;
+        return true;
+    }
+    return false;
+}
+
+void SaisieFrame::settleCombo(QComboBox* combo)
+{
+    const int item = combo->findText(combo->currentText().trimmed(), Qt::MatchFixedString);
+    if (item >= 0) {
+        combo->setCurrentIndex(item);
+        combo->setEditText(combo->itemText(item));
+    }
+    rememberIndex(combo);
+}
+
+void SaisieFrame::rememberIndex(QComboBox* combo)
+{
+    // A QSO being edited keeps the operator's own band and mode.
+    if (Modification_En_Cours || combo->currentIndex() < 0 || combo->currentText() != combo->itemText(combo->currentIndex()))
+        return;
+    const QString& key = combo == Mode_A ? Keys::ModeUtilise : Keys::BandeUtilisee;
+    ctx().settings->write(ctx().stationSection(), key, QString::number(combo->currentIndex()));
+}
+
+void SaisieFrame::restoreIndexes()
+{
+    const QString section = ctx().stationSection();
+    Mode_A->setCurrentIndex(storedIndex(*ctx().settings, section, Keys::ModeUtilise, Mode_A->count()));
+    Bande_A->setCurrentIndex(storedIndex(*ctx().settings, section, Keys::BandeUtilisee, Bande_A->count()));
+}
+
+void SaisieFrame::resetFields(bool keepDate)
+{
+    Modification_En_Cours = Insertion_En_Cours = Liste_Verrouillee = false;
+    for (QLineEdit* field : {Dpt_A, Prenom_A, Ref_A, Date_A, Heure_A, RST_A, RSTE_A, Rem_A}) {
+        if (field != Date_A || !keepDate)
+            field->clear();
+        field->setEnabled(false);
+        setDone(field);
+    }
+    RST_A->setText(QStringLiteral("59"));
+    RSTE_A->setText(QStringLiteral("59"));
+    Rem_A->setText(QStringLiteral("C. "));
+    restoreIndexes();
+    Mode_A->setEnabled(false);
+    setDone(Mode_A);
+    setDone(Bande_A);
+    QSL_A->setChecked(false);
+    QSL_A->setEnabled(false);
+    setDone(QSL_A);
+    Valide_A->setEnabled(false);
+    setDone(Valide_A);
+    Mode_Aff->setText(QStringLiteral("Saisie QSO"));
     Ind_A->clear();
     Ind_A->setEnabled(true);
+    setActive(Ind_A);
     Ind_A->setFocus();
-    Modification_En_Cours = Insertion_En_Cours = Liste_Verrouillee = false;
-    Mode_Aff->setText(QStringLiteral("Saisie QSO"));
+}
+
+void SaisieFrame::Init_Saisie()
+{
+    resetFields(false);
+    main.Annule_Saisie->setEnabled(false);
 }

@@ -7,9 +7,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Main;
+struct AppContext;
+struct Ligne_Log;
 
 // Frame3 "Saisie ou modification d'un QSO": the entry fields of one QSO,
-// checked one after the other on Enter, and the save and cancel buttons.
+// checked one after the other on Enter, the save and cancel buttons, and the
+// handling of the log list (show, edit, delete, insert) and of the date mode.
 class SaisieFrame : public QGroupBox {
     Q_OBJECT
 public:
@@ -17,6 +20,19 @@ public:
 
     // Resets every field for a new QSO.
     void Init_Saisie();
+    // Connects the log list, its buttons and the date menu of the main window.
+    void wireMain();
+
+    // The log list (Liste_DFCF), Annule_Saisie, Ajout_QSO and the date menu.
+    void clickRow(int row);
+    void doubleClickRow(int row);
+    void deleteSelected();
+    void startInsertion();
+    void chooseDateAuto();
+    void chooseDateMan();
+
+    // Valide_A: checks every field again, asks, then writes the QSO.
+    void Valide();
 
     QLineEdit* Ind_A = nullptr;
     QLineEdit* Dpt_A = nullptr;
@@ -38,8 +54,51 @@ public:
     bool Insertion_En_Cours = false;
     bool Liste_Verrouillee = false;
 
+    // Ligne_Selectionnee: the row last clicked (-1 until one is) and the log
+    // line it carried, so that edit and delete act on exactly that line.
+    int selectedRow() const { return selectedPosition; }
+    const QString& selectedLine() const { return Ligne_Selectionnee; }
+
+    static const QColor activeColour; // (192,255,192)
+    static const QColor doneColour;   // (255,255,192)
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
+    AppContext& ctx() const;
+    bool autoDate() const;
+
+    // Enter in a field: checks, then the next field of the chain.
+    void enterPressed(QObject* field);
+    void enterIndicatif();
+    void enterReference();
+    void referenceAccepted();
+    bool refuse(QWidget* field, const QString& message);
+    void moveOn(QWidget* done, QWidget* next);
+    void setActive(QWidget* field);
+    void setDone(QWidget* field);
+
+    // Picks the list item the typed text names (any case) and, outside an
+    // edit, remembers the combo's index for the next QSO.
+    void settleCombo(QComboBox* combo);
+    void rememberIndex(QComboBox* combo);
+    void restoreIndexes();
+
+    void resetFields(bool keepDate);
+    void resetAfterSaving();
+    void fillFrom(const QString& logLine);
+    Ligne_Log typedQso() const;
+    bool recheckAll();
+    bool writeQso(const QString& line);
+    void tellMissingPrenoms();
+    void tellMissingCastles();
 
     Main& main;
+    int selectedPosition = -1;
+    QString Ligne_Selectionnee;
+    bool retyping = false;
+    bool prenomListReported = false;
+    bool castleListReported = false;
 };

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 #include "entry/saisie_widget.h"
+#include "logbook/backup.h"
 #include "logbook/dates.h"
 #include "logbook/list_row.h"
 #include "logbook/log_list_model.h"
@@ -54,6 +55,7 @@ Main::Main(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(cont
     wireMaps();
     wireCastles();
     wireSearch();
+    wireEntry();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Main::tick);
@@ -237,6 +239,8 @@ bool Main::Charge_Log()
         return false;
     }
     model->setLines(std::move(log.lines));
+    if (const QString warning = takeBackupWarning(); !warning.isEmpty())
+        ctx.messages->info(warning);
     Frame3->setEnabled(true);
     Frame3->Ind_A->setEnabled(true);
     emit logReloaded();

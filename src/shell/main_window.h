@@ -106,6 +106,7 @@ private:
     void wireMaps();
     void wireCastles();
     void wireSearch();
+    void wireEntry(); // entry/main_window_entry.cpp: the list, its buttons, the date menu
     // First installation: the message, then the station window, modally.
     void firstInstallation();
     // The log of the configured station is missing: the recovery window.

@@ -6,6 +6,9 @@
 // "reference;name;..." (a "-" in the reference is ignored).
 inline const QString castleListFileName = QStringLiteral("Liste_DFCF.csv");
 
+// Told to the operator when the list cannot be read: lookups then find nothing.
+QString castleListMissingMessage();
+
 struct CastleName {
     QString name;
     bool listMissing = false; // the file could not be opened

@@ -1,4 +1,47 @@
+#include "castles/castle_update_window.h"
+#include "castles/cluster_window.h"
+#include "castles/liste_dfcf1_window.h"
+#include "castles/name_refresh_window.h"
+#include "castles/reglement_window.h"
 #include "shell/main_window.h"
+#include <QAction>
+#include <QProgressDialog>
+#include <QPushButton>
 
-void Main::wireCastles() {}
+namespace {
 
+// The open instance among the main window's own children, if any.
+template <class W> QPointer<W> openInstance(Main* main)
+{
+    return QPointer<W>(main->findChild<W*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+} // namespace
+
+void Main::wireCastles()
+{
+    connect(Mnu_Maj_Liste_DFCF, &QAction::triggered, this, [this] {
+        // One download at a time: a second click brings the running one forward.
+        if (auto* running = findChild<CastleListUpdate*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (QProgressDialog* progress = running->progressDialog())
+                progress->raise();
+            return;
+        }
+        CastleListUpdate::start(ctx, this);
+    });
+    connect(Mnu_Maj_Nom_DFCF, &QAction::triggered, this, [this] { runNameRefresh(*this); });
+    connect(Mnu_Cluster, &QAction::triggered, this, [this] {
+        QPointer<Cluster> slot = openInstance<Cluster>(this);
+        showSingle(slot, [this] { return new Cluster(ctx, this); });
+    });
+    connect(Mnu_Reglement, &QAction::triggered, this, [this] {
+        QPointer<Reglement> slot = openInstance<Reglement>(this);
+        showSingle(slot, [this] { return new Reglement(ctx, this); });
+    });
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        auto* window = new Liste_DFCF1(ctx, this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        centreOnScreen(window);
+        window->exec();
+    });
+}

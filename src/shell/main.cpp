@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 #include "platform/data_dir.h"
+#include "platform/qt_http.h"
 #include "platform/qt_platform.h"
 #include "shell/main_window.h"
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
     SystemClock clock;
     QtPrinter printer;
     AppContext context{dataDirectory(), &messages, &settings, &clock, &printer};
+    QtHttp http;
+    context.http = &http;
     Main window(context);
     window.load();
     return app.exec();

@@ -1,0 +1,78 @@
+#include "castles/castle_update.h"
+#include "castles/castle_list.h"
+#include "castles/web_pages.h"
+#include "logbook/station.h"
+#include "platform/settings.h"
+#include "platform/text_file.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+const QString scratchName = QStringLiteral("Liste_DFCF.tmp");
+const QString keptOldList = QStringLiteral(" : la liste actuelle est conservée.");
+
+bool hasCastle(const QStringList& lines)
+{
+    QString ref, name;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        if (parseCastleLine(lines[i], &ref, &name))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QUrl castleListUrl(const Settings& settings) { return pageUrl(dfcfServer(settings), castleListPath); }
+
+bool isRevisionLine(const QString& line)
+{
+    static const QRegularExpression revision(QStringLiteral("^Rev [0-9]{3} du [0-9]{2}/[0-9]{2}/[0-9]{2}"));
+    return revision.match(line).hasMatch();
+}
+
+QString listRevision(const QString& firstLine) { return firstLine.left(19); }
+
+Result Download(const HttpReply& reply, const QString& target)
+{
+    switch (reply.outcome) {
+    case HttpReply::Outcome::Cancelled:
+        return Result::failure(QStringLiteral("Mise à jour des références annulée") + keptOldList);
+    case HttpReply::Outcome::TimedOut:
+        return Result::failure(noInternetMessage);
+    case HttpReply::Outcome::Failed:
+        // An answer cut short is dropped whole, however much of it came.
+        if (reply.status > 0 || !reply.body.isEmpty())
+            return Result::failure(QStringLiteral("Le téléchargement de la liste des châteaux a été interrompu")
+                                   + keptOldList);
+        return Result::failure(noInternetMessage);
+    case HttpReply::Outcome::Completed:
+        break;
+    }
+    if (reply.status != 200)
+        return Result::failure(
+            QStringLiteral("Le serveur a répondu par l'erreur %1 au lieu de la liste des châteaux").arg(reply.status)
+            + keptOldList);
+    if (reply.body.isEmpty())
+        return Result::failure(noInternetMessage);
+    const QStringList lines = splitLines(fromWindows1252(reply.body));
+    if (!isRevisionLine(lines.first()) || !hasCastle(lines))
+        return Result::failure(QStringLiteral("La réponse du serveur n'est pas une liste des châteaux") + keptOldList);
+    // The bytes are stored as received.
+    return writeFileAtomically(target, QDir(QFileInfo(target).absolutePath()).filePath(scratchName), reply.body);
+}
+
+ListUpdate Maj_Liste_DFCF(const QString& dataDir, Settings& settings, const QString& stationSection,
+                          const HttpReply& reply)
+{
+    const Result stored = Download(reply, QDir(dataDir).filePath(castleListFileName));
+    if (!stored)
+        return {false, stored.text()};
+    const QString revision = listRevision(splitLines(fromWindows1252(reply.body)).first());
+    const QString remembered = settings.read(stationSection, Keys::RevisionListeDFCF, defaultListRevision);
+    settings.write(stationSection, Keys::RevisionListeDFCF, revision);
+    if (revision == remembered)
+        return {true, QStringLiteral("La liste des Chateaux est à la derniere révision   (") + revision + QStringLiteral(")")};
+    return {true, QStringLiteral("La liste des Chateaux à été mise à jour ") + revision};
+}

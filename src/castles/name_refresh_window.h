@@ -1,0 +1,8 @@
+#pragma once
+
+class Main;
+
+// "Mise à jour du nom des chateaux du log DFCF": the warning, the refresh
+// behind a modal progress dialog (no input reaches the log meanwhile), then
+// the reloaded list with its last line selected and a fresh entry.
+void runNameRefresh(Main& main);

@@ -1,0 +1,37 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+class Settings;
+
+// The web pages the program shows: the award's server (castle list, rules,
+// castle list by department) and the DX-cluster server. Both are plain HTTP
+// addresses kept in section "Setup "; an environment variable overrides each
+// one (DFCF_SERVER_URL, DFCF_CLUSTER_URL), which is how tests reach a local server.
+namespace ServerKeys {
+inline const QString dfcf = QStringLiteral("Serveur DFCF");
+inline const QString cluster = QStringLiteral("Serveur Cluster");
+} // namespace ServerKeys
+
+inline const QString defaultDfcfServer = QStringLiteral("http://dfcf.example.org");
+inline const QString defaultClusterServer = QStringLiteral("http://dxcluster.example.org");
+
+QString dfcfServer(const Settings& settings);
+QString clusterServer(const Settings& settings);
+// The server address followed by the path, whatever the address ends with.
+QUrl pageUrl(const QString& server, const QString& path);
+
+inline const QString reglementPath = QStringLiteral("/reglement.html");
+inline const QString selecdeptPath = QStringLiteral("/selecdept.html");
+
+// Entries of Bande_CL, in order, with the band code of each listing page.
+struct ClusterBand {
+    QString entry;
+    QString code;
+};
+const QList<ClusterBand>& clusterBands();
+// Index of the stored "bande Cluster" text; anything but 0..13 gives 0.
+int clusterBandIndex(const QString& stored);
+// Page of the entry at index (an index outside the list gives entry 0).
+QString clusterPath(int index);

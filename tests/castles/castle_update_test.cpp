@@ -180,3 +180,14 @@ TEST_F(CastleUpdateTest, TransfersReportProgressCanBeCancelledAndRefuseHugeBodie
     EXPECT_EQ(refused.outcome, HttpReply::Outcome::Failed);
     EXPECT_EQ(readFile(castleListFileName), oldList);
 }
+
+TEST_F(CastleUpdateTest, AListThatCannotBeWrittenKeepsTheOldOneAndTheRevision)
+{
+    server.answer(listPath, {200, newList});
+    QDir(dir.path()).mkdir("Liste_DFCF.tmp"); // a directory stands where the scratch file goes
+    const ListUpdate result = update();
+    EXPECT_FALSE(result.stored);
+    EXPECT_TRUE(result.message.startsWith("Impossible d'enregistrer le fichier Liste_DFCF.csv")) << result.message.toStdString();
+    EXPECT_EQ(readFile(castleListFileName), oldList);
+    EXPECT_FALSE(settings.contains("Setup F5ABC", "Revision_Liste_DFCF"));
+}

@@ -128,7 +128,10 @@ void SaisieFrame::referenceAccepted()
         const CastleName castle = Cherche_Nom_Chateau(ctx().dataDir, Ref_A->text());
         if (castle.listMissing)
             tellMissingCastles();
-        Rem_A->setText(upperWindows1252(castle.name));
+        // An edited QSO keeps its castle name when the list does not know the castle.
+        const bool unlisted = castle.name == QLatin1String("C.");
+        if (!(Modification_En_Cours && unlisted))
+            Rem_A->setText(upperWindows1252(castle.name));
         moveOn(Ref_A, Date_A);
     }
     Rem_A->end(false);

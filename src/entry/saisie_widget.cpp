@@ -49,16 +49,22 @@ SaisieFrame::SaisieFrame(Main& owner) : QGroupBox(QStringLiteral("Saisie ou modi
 void SaisieFrame::buildControls()
 {
     auto* grid = new QGridLayout(this);
+    // Short fields are as wide as their text or caption; the callsign, first
+    // name and castle name share what is left.
     const auto field = [&](QWidget* control, const char* name, const char* labelName, const QString& caption, int column,
-                           int minimumChars) {
+                           int chars, int stretch = 0) {
         control->setObjectName(QString::fromLatin1(name));
         auto* label = new QLabel(caption);
         label->setObjectName(QString::fromLatin1(labelName));
         label->setBuddy(control);
-        const int chars = control->fontMetrics().horizontalAdvance(QString(minimumChars, QLatin1Char('W')));
-        control->setMinimumWidth(std::max(chars, label->sizeHint().width()));
+        const int textWidth = control->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0'))) + 14;
+        if (qobject_cast<QLineEdit*>(control) && stretch == 0)
+            control->setFixedWidth(std::max(textWidth, label->sizeHint().width()));
+        else if (qobject_cast<QLineEdit*>(control))
+            control->setMinimumWidth(textWidth);
         grid->addWidget(label, 0, column);
         grid->addWidget(control, 1, column);
+        grid->setColumnStretch(column, stretch);
     };
     Ind_A = new QLineEdit;
     Dpt_A = new QLineEdit;
@@ -75,23 +81,22 @@ void SaisieFrame::buildControls()
     for (QComboBox* combo : {Mode_A, Bande_A}) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     }
-    field(Ind_A, "Ind_A", "Label8", QStringLiteral("Indicatif"), 0, 7);
-    field(Prenom_A, "Prenom_A", "Label6", QStringLiteral("Prénom (optionnel)"), 1, 7);
+    field(Ind_A, "Ind_A", "Label8", QStringLiteral("Indicatif"), 0, 8, 2);
+    field(Prenom_A, "Prenom_A", "Label6", QStringLiteral("Prénom (optionnel)"), 1, 9, 2);
     field(Dpt_A, "Dpt_A", "Label36", QStringLiteral("Dpt"), 2, 2);
-    field(Ref_A, "Ref_A", "Label1", QStringLiteral("Ref Chateau"), 3, 4);
-    field(Date_A, "Date_A", "Label5", QStringLiteral("Date"), 4, 5);
-    field(Heure_A, "Heure_A", "Label40", QStringLiteral("Heure UTC"), 5, 3);
-    field(Mode_A, "Mode_A", "Label16", QStringLiteral("Mode"), 6, 4);
-    field(Bande_A, "Bande_A", "Label26", QStringLiteral("Bande"), 7, 6);
-    field(RST_A, "RST_A", "Label41", QStringLiteral("RST R"), 8, 2);
-    field(RSTE_A, "RSTE_A", "Label9", QStringLiteral("RST E"), 9, 2);
-    field(Rem_A, "Rem_A", "Label4", QStringLiteral("Nom du Chateau (optionnel)"), 10, 14);
+    field(Ref_A, "Ref_A", "Label1", QStringLiteral("Ref Chateau"), 3, 5);
+    field(Date_A, "Date_A", "Label5", QStringLiteral("Date"), 4, 8);
+    field(Heure_A, "Heure_A", "Label40", QStringLiteral("Heure UTC"), 5, 5);
+    field(Mode_A, "Mode_A", "Label16", QStringLiteral("Mode"), 6, 3);
+    field(Bande_A, "Bande_A", "Label26", QStringLiteral("Bande"), 7, 7);
+    field(RST_A, "RST_A", "Label41", QStringLiteral("RST R"), 8, 3);
+    field(RSTE_A, "RSTE_A", "Label9", QStringLiteral("RST E"), 9, 3);
+    field(Rem_A, "Rem_A", "Label4", QStringLiteral("Nom du Chateau (optionnel)"), 10, 16, 4);
     field(QSL_A, "QSL_A", "Label3", QStringLiteral("QSL"), 11, 1);
-    grid->setColumnStretch(10, 3);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
 
+    Mode_A->setMinimumContentsLength(4);
     Mode_A->addItems(modeList());
     Bande_A->addItems(bandLabels());
 

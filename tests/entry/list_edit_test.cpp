@@ -89,6 +89,28 @@ TEST_F(EntryTest, SavingAnEditChecksEveryFieldAgainAndWritesNothingWhileOneFails
     EXPECT_EQ(logLines(), QStringList{qsoLine("F6AAA", "75", "75001", "01/02/08", "10:00", "7.0 Mhz", false, "C. ", "CW")});
 }
 
+TEST_F(EntryTest, WalkingAnEditWithEnterNeedsNoDuplicateCheckAndKeepsAnUnlistedCastleName)
+{
+    const QString a = qsoLine("F6AAA", "75", "75002", "01/02/08", "10:00", "14 Mhz", false, "C. TOUR JEAN SANS PEUR");
+    start({a});
+    clickRow(0);
+    doubleClickRow(0);
+    for (int i = 0; i < 4; ++i)
+        enter(); // callsign, first name, department, reference: the QSO itself is no duplicate
+    EXPECT_EQ(focused(), f->Date_A);
+    EXPECT_EQ(f->Rem_A->text(), "C. TOUR JEAN SANS PEUR");
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(focused(), Qt::Key_Backspace);
+    enter();
+    EXPECT_EQ(messages.last(), "Entrez une date");
+    EXPECT_EQ(focused(), f->Date_A);
+    typeEnter("02/02/08");
+    for (int i = 0; i < 7; ++i)
+        enter(); // time, mode, reports, castle name, QSL, Valide_A
+    EXPECT_EQ(logLines(), QStringList{qsoLine("F6AAA", "75", "75002", "02/02/08", "10:00", "14 Mhz", false,
+                                              "C. TOUR JEAN SANS PEUR")});
+}
+
 TEST_F(EntryTest, DeletingRemovesTheClickedLineOnlyAndAnsweringNoKeepsIt)
 {
     const QString a = qsoLine("F6AAA", "75", "75001", "01/02/08", "10:00", "14 Mhz");

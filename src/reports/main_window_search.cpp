@@ -1,4 +1,16 @@
+#include "reports/multi_qsl_window.h"
+#include "reports/recherche_window.h"
 #include "shell/main_window.h"
+#include <QAction>
+#include <QPushButton>
+#include <memory>
 
-void Main::wireSearch() {}
-
+void Main::wireSearch()
+{
+    auto search = std::make_shared<QPointer<Recherche_Indicatif>>();
+    connect(Rechercher, &QPushButton::clicked, this,
+            [this, search] { showSingle(*search, [this] { return new Recherche_Indicatif(*this); }); });
+    auto unreceived = std::make_shared<QPointer<Multi_QSL>>();
+    connect(Mnu_Non_Recue, &QAction::triggered, this,
+            [this, unreceived] { showSingle(*unreceived, [this] { return new Multi_QSL(*this); }); });
+}

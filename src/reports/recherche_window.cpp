@@ -1,6 +1,7 @@
 #include "reports/recherche_window.h"
 #include "logbook/log_list_model.h"
 #include "platform/messages.h"
+#include "shell/column_header_widget.h"
 #include "shell/main_window.h"
 #include <QButtonGroup>
 #include <QFontDatabase>
@@ -73,8 +74,12 @@ void Recherche_Indicatif::buildControls()
     layout->addLayout(options);
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    Label13 = named(new QLabel(header), "Label13");
-    Label13->setFont(fixed);
+    // The caption is drawn with each of its words over the row column it names.
+    const QList<int> columns = {4, 8, 22, 27, 43, 50, 60, 67, 72, 81, 97, 121};
+    auto* columnHeader = named(new ColumnHeader(header, columns), "Label13");
+    columnHeader->setFont(fixed);
+    columnHeader->setCaption(header, columns);
+    Label13 = columnHeader;
     layout->addWidget(Label13);
     QSO_Effectues = named(new QListWidget, "QSO_Effectues");
     QSO_Effectues->setFont(fixed);

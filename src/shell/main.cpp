@@ -4,10 +4,14 @@
 #include "platform/qt_platform.h"
 #include "shell/main_window.h"
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("DFCF"));
+    QApplication::setApplicationName(QStringLiteral("DFCF"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kor-dfcf.svg")));
     QtMessages messages(QStringLiteral("KOR_DFCF"));
     QtSettings settings;
     SystemClock clock;

@@ -2,13 +2,17 @@
 #include "logbook/log_list_model.h"
 #include "logbook/prenoms.h"
 #include "logbook/station.h"
+#include "platform/qt_platform.h"
+#include "platform/text_file.h"
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -91,7 +95,8 @@ TEST_F(EntryTest, ManualDateQsoGoesInDateOrderAndItsDateStaysForTheNext)
     EXPECT_EQ(focused(), f->Mode_A);
     for (int i = 0; i < 5; ++i)
         enter(); // mode, reports, castle name, QSL
-    enter();     // Valide_A
+    ASSERT_EQ(focused(), f->Valide_A);
+    QTest::keyClick(focused(), Qt::Key_Space);
     const QString inserted = qsoLine("F6BBB", "2a", "2a004", "05/02/08", "12:30", "14 Mhz", false, "C.TOUR DE LA PARATA");
     EXPECT_EQ(logLines(), (QStringList{first, inserted, last}));
 
@@ -220,5 +225,26 @@ TEST_F(EntryTest, MissingFirstNameAndCastleListsAreToldOnceAndTheQsoIsSavedAnywa
         enter();
     EXPECT_EQ(messages.shown, QStringList{"Voulez vous enregistrer ces données ?"});
     EXPECT_EQ(readFile(prenomFileName), QByteArray("F5XYZ        77 \r\n"));
+    EXPECT_EQ(logLines().size(), 1);
+}
+
+TEST_F(EntryTest, RealConfirmationBoxSavesOnEnterOnItsDefaultButton)
+{
+    QtMessages boxes(QStringLiteral("KOR_DFCF"));
+    context.messages = &boxes;
+    start({});
+    typeHeader("f5xyz", "", "77", "77121");
+    for (int i = 0; i < 5; ++i)
+        enter();
+    ASSERT_EQ(focused(), f->Valide_A);
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        answered = true;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    enter();
+    EXPECT_TRUE(answered);
     EXPECT_EQ(logLines().size(), 1);
 }

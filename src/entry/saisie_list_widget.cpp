@@ -26,6 +26,15 @@ void SaisieFrame::wireMain()
             clickRow(index.row());
     });
     connect(&main, &Main::rowSelected, this, &SaisieFrame::clickRow);
+    // A reloaded list may no longer hold the row last clicked; a QSO being
+    // edited keeps its own, which the store checks before replacing it.
+    connect(&main, &Main::logReloaded, this, [this] {
+        if (Liste_Verrouillee)
+            return;
+        selectedPosition = -1;
+        Ligne_Selectionnee.clear();
+        main.Annule_Saisie->setEnabled(false);
+    });
     connect(main.Annule_Saisie, &QPushButton::clicked, this, &SaisieFrame::deleteSelected);
     connect(main.Ajout_QSO, &QPushButton::clicked, this, &SaisieFrame::startInsertion);
     connect(main.Mnu_Date_Auto, &QAction::triggered, this, &SaisieFrame::chooseDateAuto);

@@ -108,6 +108,7 @@ void SaisieFrame::resetAfterSaving()
     // Selecting the last line shows it in the fields; in manual-date mode the
     // date kept for the next QSO is the one just typed, not that line's.
     const QString typedDate = Date_A->text();
+    Liste_Verrouillee = false; // so that the selected last line is also the one a delete would act on
     main.selectLastLine();
     Date_A->setText(typedDate);
     resetFields(!autoDate());

@@ -53,6 +53,9 @@ TEST_F(EntryTest, EditingReplacesExactlyTheOpenedLineEvenWithALowerCaseCastleNam
     EXPECT_EQ(logLines(), (QStringList{a, edited, c}));
     EXPECT_EQ(f->Mode_Aff->text(), "Saisie QSO");
     EXPECT_FALSE(f->Liste_Verrouillee);
+    // The selection now names a row of the reloaded list: the last one.
+    EXPECT_EQ(f->selectedRow(), 2);
+    EXPECT_EQ(f->selectedLine(), c);
 }
 
 TEST_F(EntryTest, SavingAnEditChecksEveryFieldAgainAndWritesNothingWhileOneFails)

@@ -35,7 +35,12 @@ void QtSettings::write(const QString& section, const QString& key, const QString
 
 bool QtSettings::contains(const QString& section, const QString& key) const { return store->contains(section + '/' + key); }
 
-QtPrinter::QtPrinter() : printer(QPrinter::HighResolution) {}
+QtPrinter::QtPrinter() : printer(QPrinter::HighResolution)
+{
+    // The default margins of a PDF file (3.5 mm) put the last lines at the
+    // very edge of the sheet, where most printers cannot reach.
+    printer.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
+}
 
 bool QtPrinter::choosePrinter()
 {

@@ -4,6 +4,7 @@
 #include "logbook/log_line.h"
 #include "reports/report_file.h"
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -64,9 +65,19 @@ QString departmentRow(const QString& line)
 
 void sortRows(QStringList& rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    // Each row is folded once, not at every comparison: lists run to tens of
+    // thousands of rows.
+    struct Keyed {
+        QString key;
+        QString row;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(rows.size());
+    for (QString& row : rows)
+        keyed.push_back({row.toCaseFolded(), std::move(row)});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        rows[i] = std::move(keyed[size_t(i)].row);
 }
 
 AwardList buildAwardList(const GroupFigures& figures, const QString& groupe, const QString& nom)

@@ -23,7 +23,7 @@ QPointF innerCentre(QSvgRenderer& renderer, const QString& id)
     const qreal largest = std::max(bounds.width(), bounds.height());
     if (largest <= 0)
         return bounds.center();
-    const qreal scale = std::clamp(160.0 / largest, 2.0, 12.0);
+    const qreal scale = std::clamp(100.0 / largest, 2.0, 12.0);
     const int width = int(std::ceil(bounds.width() * scale)) + 2;
     const int height = int(std::ceil(bounds.height() * scale)) + 2;
     QImage image(width, height, QImage::Format_Grayscale8);
@@ -92,6 +92,34 @@ QByteArray colouredSvg(const QByteArray& svg, const std::array<DepartmentState, 
     return out;
 }
 
+struct MeasuredMap {
+    QByteArray svg;
+    QRectF viewBox;
+    QRectF parisArea;
+    std::array<QPointF, mapBoxCount> anchors{};
+    std::array<bool, mapBoxCount> placed{};
+};
+
+MeasuredMap measure(QSvgRenderer& plain)
+{
+    MeasuredMap map;
+    map.viewBox = plain.viewBoxF();
+    QRectF paris;
+    for (int box = 1; box < mapBoxCount; ++box) {
+        const QString id = DepartmentMapWidget::elementId(box);
+        if (!isVisibleBox(box) || !plain.elementExists(id))
+            continue;
+        map.anchors[box] = innerCentre(plain, id);
+        map.placed[box] = true;
+        if (isParisBox(box))
+            paris |= plain.boundsOnElement(id);
+    }
+    // A square around the four departments with a margin, as the inset is square.
+    const qreal side = std::max(paris.width(), paris.height()) * 1.4;
+    map.parisArea = QRectF(paris.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+    return map;
+}
+
 } // namespace
 
 DepartmentMapWidget::DepartmentMapWidget(QWidget* parent) : QWidget(parent)
@@ -112,24 +140,20 @@ bool DepartmentMapWidget::loadMap(const QString& svgPath)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
-    QSvgRenderer plain(bytes);
-    if (!plain.isValid())
-        return false;
-    svg = bytes;
-    placed = {};
-    viewBox = plain.viewBoxF();
-    QRectF paris;
-    for (int box = 1; box < mapBoxCount; ++box) {
-        if (!isVisibleBox(box) || !plain.elementExists(elementId(box)))
-            continue;
-        anchors[box] = innerCentre(plain, elementId(box));
-        placed[box] = true;
-        if (isParisBox(box))
-            paris |= plain.boundsOnElement(elementId(box));
+    // Finding the inner centres takes a moment: done once per drawing, not per opening.
+    static MeasuredMap measured;
+    if (measured.svg != bytes) {
+        QSvgRenderer plain(bytes);
+        if (!plain.isValid())
+            return false;
+        measured = measure(plain);
+        measured.svg = bytes;
     }
-    // A square around the four departments with a margin, as the inset is square.
-    const qreal side = std::max(paris.width(), paris.height()) * 1.25;
-    parisArea = QRectF(paris.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+    svg = measured.svg;
+    viewBox = measured.viewBox;
+    parisArea = measured.parisArea;
+    anchors = measured.anchors;
+    placed = measured.placed;
     rebuildRenderers();
     update();
     return true;

@@ -20,66 +20,97 @@ constexpr BandName adifBands[] = {
     {"28 Mhz", "10m"},   {"50 Mhz", "6m"},   {"144 Mhz", "2m"},  {"432 Mhz", "70cm"},
 };
 
-void appendField(QString& record, QLatin1StringView tag, const QString& value)
+// <tag:length>value, the value given in pieces; appended in place, as an
+// export writes a hundred thousand of them.
+void appendField(QString& out, QLatin1StringView tag, std::initializer_list<QStringView> value)
 {
-    record += QLatin1Char('<');
-    record += tag;
-    record += QLatin1Char(':');
-    record += QString::number(value.size());
-    record += QLatin1Char('>');
-    record += value;
+    qsizetype length = 0;
+    for (const QStringView piece : value)
+        length += piece.size();
+    out += QLatin1Char('<');
+    out += tag;
+    out += QLatin1Char(':');
+    if (length >= 10)
+        out += QString::number(length);
+    else
+        out += QChar(u'0' + char16_t(length));
+    out += QLatin1Char('>');
+    for (const QStringView piece : value)
+        out += piece;
 }
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-// "JJ/MM/AA" -> "YYYYMMDD" by character position; the century follows the
-// rule of the log (50-99 -> 19xx, 00-49 -> 20xx), "20" when the year is no number.
-QString adifDate(const QString& date)
+QStringView fieldOf(QStringView line, LogField field)
 {
-    if (date.isEmpty())
-        return {};
-    const QString year = date.mid(6, 2);
-    QString century = QStringLiteral("20");
-    if (year.size() == 2 && isDigit(year[0]) && isDigit(year[1]))
-        century = QString::number(widenYear(year.toInt()) / 100);
-    return century + year + date.mid(3, 2) + date.left(2);
+    const FieldSpan span = logColumns(field);
+    return line.size() > span.start ? line.mid(span.start, span.width).trimmed() : QStringView();
 }
 
-// "HH:MM" -> "HHMM": the first two characters and the last two.
-QString adifTime(const QString& time) { return time.size() < 4 ? time : time.left(2) + time.right(2); }
+QLatin1StringView bandOf(QStringView label)
+{
+    for (const BandName& band : adifBands)
+        if (label == QLatin1StringView(band.label))
+            return QLatin1StringView(band.adif);
+    return {};
+}
+
+void appendRecord(QString& out, QStringView line)
+{
+    static const QString century19 = QStringLiteral("19");
+    static const QString century20 = QStringLiteral("20");
+    static const QString yes = QStringLiteral("Y");
+    static const QString no = QStringLiteral("N");
+
+    appendField(out, QLatin1StringView("call"), {fieldOf(line, LogField::Indicatif)});
+    const FieldSpan dpt = logColumns(LogField::Dpt);
+    appendField(out, QLatin1StringView("STATE"), {line.size() > dpt.start ? line.mid(dpt.start, 2).trimmed() : QStringView()});
+    appendField(out, QLatin1StringView("name"), {fieldOf(line, LogField::Prenom)});
+    appendField(out, QLatin1StringView("SIG"), {fieldOf(line, LogField::Ref)});
+
+    // "JJ/MM/AA" -> "YYYYMMDD" by character position; the century follows the
+    // rule of the log (50-99 -> 19xx, 00-49 -> 20xx), "20" when the year is no number.
+    const QStringView date = fieldOf(line, LogField::Date);
+    const QStringView year = date.size() > 6 ? date.mid(6, 2) : QStringView();
+    const bool numericYear = year.size() == 2 && isDigit(year[0]) && isDigit(year[1]);
+    const QString& century = numericYear && widenYear(year.toInt()) < 2000 ? century19 : century20;
+    if (date.isEmpty())
+        appendField(out, QLatin1StringView("qso_date"), {});
+    else
+        appendField(out, QLatin1StringView("qso_date"),
+                    {century, year, date.size() > 3 ? date.mid(3, 2) : QStringView(), date.left(2)});
+
+    // "HH:MM" -> "HHMM": the first two characters and the last two.
+    const QStringView time = fieldOf(line, LogField::QTR);
+    if (time.size() < 4)
+        appendField(out, QLatin1StringView("time_on"), {time});
+    else
+        appendField(out, QLatin1StringView("time_on"), {time.left(2), time.right(2)});
+
+    appendField(out, QLatin1StringView("mode"), {fieldOf(line, LogField::Mode)});
+    const QLatin1StringView band = bandOf(fieldOf(line, LogField::QRG));
+    out += QLatin1String("<band:");
+    out += QString::number(band.size());
+    out += QLatin1Char('>');
+    out += band;
+    appendField(out, QLatin1StringView("rst_rcvd"), {fieldOf(line, LogField::RSTR)});
+    appendField(out, QLatin1StringView("rst_sent"), {fieldOf(line, LogField::RSTE)});
+    appendField(out, QLatin1StringView("SIG_INFO"), {fieldOf(line, LogField::Chateau)});
+    appendField(out, QLatin1StringView("QSL_RCVD"), {fieldOf(line, LogField::QSL) == QLatin1String("*") ? yes : no});
+    out += QLatin1String("<eor>");
+}
 
 const QString programName = QStringLiteral("KOR_DFCF");
 
 } // namespace
 
-QString adifBand(const QString& label)
-{
-    const QString wanted = label.trimmed();
-    for (const BandName& band : adifBands)
-        if (wanted == QLatin1StringView(band.label))
-            return QString::fromLatin1(band.adif);
-    return {};
-}
+QString adifBand(const QString& label) { return bandOf(QStringView(label).trimmed()); }
 
 QString ADIF_SP(const QString& line)
 {
-    const auto field = [&line](LogField f) { return logFieldTrimmed(line, f); };
     QString record;
     record.reserve(200);
-    appendField(record, QLatin1StringView("call"), field(LogField::Indicatif));
-    appendField(record, QLatin1StringView("STATE"), logField(line, LogField::Dpt).left(2).trimmed());
-    appendField(record, QLatin1StringView("name"), field(LogField::Prenom));
-    appendField(record, QLatin1StringView("SIG"), field(LogField::Ref));
-    appendField(record, QLatin1StringView("qso_date"), adifDate(field(LogField::Date)));
-    appendField(record, QLatin1StringView("time_on"), adifTime(field(LogField::QTR)));
-    appendField(record, QLatin1StringView("mode"), field(LogField::Mode));
-    appendField(record, QLatin1StringView("band"), adifBand(field(LogField::QRG)));
-    appendField(record, QLatin1StringView("rst_rcvd"), field(LogField::RSTR));
-    appendField(record, QLatin1StringView("rst_sent"), field(LogField::RSTE));
-    appendField(record, QLatin1StringView("SIG_INFO"), field(LogField::Chateau));
-    appendField(record, QLatin1StringView("QSL_RCVD"),
-                field(LogField::QSL) == QLatin1String("*") ? QStringLiteral("Y") : QStringLiteral("N"));
-    record += QLatin1String("<eor>");
+    appendRecord(record, line);
     return record;
 }
 
@@ -102,12 +133,15 @@ QStringList adifHeader(const QString& callsign)
 
 QByteArray adifDocument(const QString& callsign, const QStringList& logLines)
 {
-    QStringList lines = adifHeader(callsign);
-    lines.reserve(lines.size() + logLines.size());
-    for (const QString& line : logLines)
-        if (!line.trimmed().isEmpty()) // a blank line would be a record with no callsign
-            lines.append(ADIF_SP(line));
-    return joinLines(lines);
+    QString text = adifHeader(callsign).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    text.reserve(text.size() + logLines.size() * 200);
+    for (const QString& line : logLines) {
+        if (QStringView(line).trimmed().isEmpty())
+            continue; // a blank line would be a record with no callsign
+        appendRecord(text, line);
+        text += QLatin1String("\r\n");
+    }
+    return toWindows1252(text);
 }
 
 QString adifFileName(const QString& callsign) { return callsign + QStringLiteral("_DFCF.adi"); }

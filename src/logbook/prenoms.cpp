@@ -27,6 +27,9 @@ QString prenomRecord(const QString& callsign, const QString& dpt, const QString&
 
 Result Maj_Prenom(const QString& dataDir, const QString& record)
 {
+    if (!isWindows1252(record))
+        return Result::failure(QStringLiteral("Le prénom contient un caractère que le fichier %1 ne peut pas garder : il n'a pas été enregistré.")
+                                   .arg(prenomFileName));
     const QDir dir(dataDir);
     const QString target = dir.filePath(prenomFileName);
     LinesRead file = readLines(target);

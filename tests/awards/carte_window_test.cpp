@@ -86,3 +86,16 @@ TEST_F(CarteWindowTest, AMissingLogIsReportedAndTheLegendStillReadsZero)
     EXPECT_EQ(window.findChild<QLabel*>("NB_Dep")->text(), "0");
     EXPECT_EQ(window.findChild<QLineEdit*>("Nb_Ncont")->text(), QStringLiteral(" 96 Dpt non contactés"));
 }
+
+using CarteWithoutDrawingTest = DataDirTest;
+
+TEST_F(CarteWithoutDrawingTest, AMissingDrawingIsReportedAndTheCountsStillShow)
+{
+    writeLog({hf("33", true)});
+    Carte_Acti_DFCF window(context);
+    EXPECT_EQ(messages.shown,
+              QStringList({QStringLiteral("Le dessin de la carte carte_departements.svg est introuvable ou illisible.")}));
+    EXPECT_FALSE(window.findChild<DepartmentMapWidget*>("Picture1")->hasMap());
+    EXPECT_EQ(window.findChild<QLabel*>("NB_Dep")->text(), "1");
+    EXPECT_FALSE(window.grab().isNull());
+}

@@ -58,8 +58,6 @@ void Station::buildControls()
     entryLayout->addWidget(Label5);
     Validation = new QPushButton(QStringLiteral("Validez"));
     Validation->setObjectName(QStringLiteral("Validation"));
-    // Enter in the entry only moves the focus; it must not validate at once.
-    Validation->setAutoDefault(false);
     entryLayout->addWidget(Validation, 0, Qt::AlignHCenter);
     layout->addWidget(Frame2);
 }

@@ -121,6 +121,8 @@ TEST_F(StationTest, EnterMovesTheFocusToValidationWithoutValidating)
     EXPECT_TRUE(station->isVisible());
     EXPECT_EQ(context.Indicatif_Station, "F5ABC");
     EXPECT_FALSE(exists("F6XYZ_DFCF.log"));
+    QTest::keyClick(station->Validation, Qt::Key_Return); // the next Enter validates
+    EXPECT_EQ(context.Indicatif_Station, "F6XYZ");
 }
 
 TEST_F(StationTest, SwitchingBackAndForthShowsEachLogAndRestoresItsChoices)

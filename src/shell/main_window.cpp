@@ -189,7 +189,10 @@ void Main::centreOnScreen(QWidget* window)
 
 void Main::load()
 {
-    resize(1260, 760);
+    // As large as a 1280x800 screen allows, title bar and task bar included.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(20, 60) : QSize(1260, 740);
+    resize(std::min(room.width(), 1260), std::min(room.height(), 740));
     centreOnScreen(this);
     ctx.Indicatif_Station = storedStation(*ctx.settings);
     showStation();

@@ -20,6 +20,18 @@ constexpr BandName adifBands[] = {
     {"28 Mhz", "10m"},   {"50 Mhz", "6m"},   {"144 Mhz", "2m"},  {"432 Mhz", "70cm"},
 };
 
+void appendLength(QString& out, qsizetype length)
+{
+    char16_t digits[20];
+    int n = 0;
+    do {
+        digits[n++] = char16_t(u'0' + length % 10);
+        length /= 10;
+    } while (length > 0);
+    while (n > 0)
+        out += QChar(digits[--n]);
+}
+
 // <tag:length>value, the value given in pieces; appended in place, as an
 // export writes a hundred thousand of them.
 void appendField(QString& out, QLatin1StringView tag, std::initializer_list<QStringView> value)
@@ -30,10 +42,7 @@ void appendField(QString& out, QLatin1StringView tag, std::initializer_list<QStr
     out += QLatin1Char('<');
     out += tag;
     out += QLatin1Char(':');
-    if (length >= 10)
-        out += QString::number(length);
-    else
-        out += QChar(u'0' + char16_t(length));
+    appendLength(out, length);
     out += QLatin1Char('>');
     for (const QStringView piece : value)
         out += piece;
@@ -90,7 +99,7 @@ void appendRecord(QString& out, QStringView line)
     appendField(out, QLatin1StringView("mode"), {fieldOf(line, LogField::Mode)});
     const QLatin1StringView band = bandOf(fieldOf(line, LogField::QRG));
     out += QLatin1String("<band:");
-    out += QString::number(band.size());
+    appendLength(out, band.size());
     out += QLatin1Char('>');
     out += band;
     appendField(out, QLatin1StringView("rst_rcvd"), {fieldOf(line, LogField::RSTR)});

@@ -79,5 +79,5 @@ TEST_F(CastleListTest, TheShippedListIsWindows1252WithCrLfAndARevisionLine)
     EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));
     EXPECT_TRUE(bytes.contains("Ch\xE2teau")); // one byte per accented letter
     EXPECT_EQ(Cherche_Nom_Chateau(dir.path(), "41001").name, QStringLiteral("C.Château de Chambord"));
-    EXPECT_EQ(Cherche_Nom_Chateau(dir.path(), "2a001").name, QStringLiteral("C.Citadelle de Calvi"));
+    EXPECT_EQ(Cherche_Nom_Chateau(dir.path(), "2a001").name, QStringLiteral("C.Citadelle d'Ajaccio"));
 }

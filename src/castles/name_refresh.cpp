@@ -1,4 +1,5 @@
 #include "castles/name_refresh.h"
+#include "logbook/backup.h"
 #include "castles/castle_list.h"
 #include "logbook/log_line.h"
 #include "logbook/log_store.h"
@@ -61,7 +62,7 @@ QString refreshedLine(const QString& line, const CastleTable& castles)
     return rebuilt;
 }
 
-Result Maj_Nom_DFCF(const QString& dataDir, const QString& callsign, const RefreshProgress& progress)
+Result Maj_Nom_DFCF(const QString& dataDir, const QString& callsign, const RefreshProgress& progress, const QDate& today)
 {
     const LogStore store(dataDir, callsign);
     LinesRead log = store.read();
@@ -91,5 +92,6 @@ Result Maj_Nom_DFCF(const QString& dataDir, const QString& callsign, const Refre
         progress(total, total);
     if (!changed)
         return Result::success();
+    backupLogOncePerDay(dataDir, callsign, today);
     return writeLinesAtomically(store.path(), QDir(dataDir).filePath(refreshScratchName), log.lines);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include "platform/result.h"
 #include <QString>
 #include <QStringList>
@@ -27,4 +28,6 @@ using RefreshProgress = std::function<void(qsizetype done, qsizetype total)>;
 // Reads the log and the castle list once each and rewrites the log through
 // Temporaire1.log. A missing log or castle list, or a failed write, stops
 // before the log is touched and says so.
-Result Maj_Nom_DFCF(const QString& dataDir, const QString& callsign, const RefreshProgress& progress = {});
+// With a date, the log is backed up first if it was not yet changed that day.
+Result Maj_Nom_DFCF(const QString& dataDir, const QString& callsign, const RefreshProgress& progress = {},
+                    const QDate& today = {});

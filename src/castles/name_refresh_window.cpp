@@ -1,5 +1,6 @@
 #include "castles/name_refresh_window.h"
 #include "castles/name_refresh.h"
+#include "platform/clock.h"
 #include "platform/messages.h"
 #include "shell/main_window.h"
 #include <QProgressDialog>
@@ -20,7 +21,7 @@ void runNameRefresh(Main& main)
     const Result result = Maj_Nom_DFCF(ctx.dataDir, ctx.Indicatif_Station, [&](qsizetype done, qsizetype total) {
         progress.setMaximum(int(total));
         progress.setValue(int(done));
-    });
+    }, ctx.clock->now().toUTC().date());
     progress.close();
     if (!result) {
         ctx.messages->info(result.text());

@@ -100,7 +100,7 @@ void SaisieFrame::enterReference()
         return;
     if (!Modification_En_Cours) {
         const QString Groupe_Saisie = bandGroup(Bande_A->currentText());
-        const LogStore store(ctx().dataDir, ctx().Indicatif_Station);
+        const LogStore store = ctx().logStore();
         const LogStore::CastleContact earlier = store.Cherche_Chateau(Ref_A->text(), Groupe_Saisie);
         if (earlier.found) {
             ctx().messages->info(Ref_A->text() + QStringLiteral(" Chateau deja contacté le ") + earlier.date

@@ -96,7 +96,7 @@ void SaisieFrame::deleteSelected()
         return;
     }
     if (ctx().messages->askYesNo(QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
-        LogStore store(ctx().dataDir, ctx().Indicatif_Station);
+        LogStore store = ctx().logStore();
         const Result deleted = store.Supprime_QSO(selectedPosition, Ligne_Selectionnee);
         if (deleted) {
             main.Charge_Log();

@@ -48,7 +48,7 @@ bool SaisieFrame::recheckAll()
     if (Modification_En_Cours)
         return true;
     // The band may have been changed after the reference was entered.
-    const LogStore store(ctx().dataDir, ctx().Indicatif_Station);
+    const LogStore store = ctx().logStore();
     const LogStore::CastleContact earlier = store.Cherche_Chateau(Ref_A->text(), bandGroup(Bande_A->currentText()));
     if (earlier.found) {
         refuse(Ref_A, Ref_A->text() + QStringLiteral(" Chateau deja contacté le ") + earlier.date + QStringLiteral(" sur ")
@@ -88,7 +88,7 @@ void SaisieFrame::Valide()
 
 bool SaisieFrame::writeQso(const QString& line)
 {
-    LogStore store(ctx().dataDir, ctx().Indicatif_Station);
+    LogStore store = ctx().logStore();
     Result written;
     if (Modification_En_Cours)
         written = store.Remplace_QSO(selectedPosition, Ligne_Selectionnee, line);

@@ -227,7 +227,7 @@ void Main::showStation()
 
 bool Main::Charge_Log()
 {
-    const LogStore store(ctx.dataDir, ctx.Indicatif_Station);
+    const LogStore store = ctx.logStore();
     LinesRead log = store.read();
     if (log.status == ReadStatus::NotFound) {
         model->setLines({});

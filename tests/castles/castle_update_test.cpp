@@ -6,6 +6,7 @@
 #include "platform/text_file.h"
 #include "support/test_env.h"
 #include <optional>
+#include <random>
 
 namespace {
 
@@ -190,4 +191,22 @@ TEST_F(CastleUpdateTest, AListThatCannotBeWrittenKeepsTheOldOneAndTheRevision)
     EXPECT_TRUE(result.message.startsWith("Impossible d'enregistrer le fichier Liste_DFCF.csv")) << result.message.toStdString();
     EXPECT_EQ(readFile(castleListFileName), oldList);
     EXPECT_FALSE(settings.contains("Setup F5ABC", "Revision_Liste_DFCF"));
+}
+
+TEST_F(CastleUpdateTest, ATransferCutAtAnyPointKeepsTheOldList)
+{
+    QByteArray big = "Rev 013 du 08/12/26\r\n";
+    for (int i = 0; i < 2000; ++i)
+        big += "77-" + QByteArray::number(100 + i % 900) + ";Ch\xE2teau;Ville\r\n";
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> cut(0, int(big.size()) - 1);
+    for (int i = 0; i < 20; ++i) {
+        LoopbackServer::Answer answer{200, big};
+        answer.chunk = 4096;
+        answer.cutAfter = cut(random);
+        server.answer(listPath, answer);
+        const ListUpdate result = update();
+        EXPECT_FALSE(result.stored) << "cut after " << answer.cutAfter;
+        ASSERT_EQ(readFile(castleListFileName), oldList);
+    }
 }

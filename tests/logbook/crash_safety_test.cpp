@@ -1,3 +1,6 @@
+#include "castles/castle_list.h"
+#include "castles/castle_update.h"
+#include "castles/name_refresh.h"
 #include "logbook/log_store.h"
 #include "logbook/prenoms.h"
 #include "platform/text_file.h"
@@ -99,4 +102,29 @@ TEST_F(CrashSafetyTest, FirstNameUpdateIsAllOrNothing)
     const QString dataDir = dir.path();
     killAtRandom(prenomFileName, joinLines(names),
                  [=] { Maj_Prenom(dataDir, prenomRecord("F5000CD", "75", "PAUL")); }, 40);
+}
+
+TEST_F(CrashSafetyTest, CastleNameRefreshIsAllOrNothing)
+{
+    QStringList castles{"Rev 012 du 08/03/19"};
+    for (int i = 0; i < 1000; ++i)
+        castles << QStringLiteral("77-%1;Château numéro %1;Ville").arg(i, 3, 10, QChar('0'));
+    writeLines(castleListFileName, castles);
+    const QByteArray old = joinLines(bigLog(10000)); // every castle field holds only "C. "
+    const QString dataDir = dir.path();
+    killAtRandom(logName(), old, [=] { Maj_Nom_DFCF(dataDir, "F5ABC"); }, 40);
+}
+
+TEST_F(CrashSafetyTest, StoringADownloadedCastleListIsAllOrNothing)
+{
+    QStringList castles{"Rev 013 du 08/12/26"};
+    for (int i = 0; i < 10000; ++i)
+        castles << QStringLiteral("%1-%2;Château numéro %2;Ville").arg(1 + i % 95, 2, 10, QChar('0')).arg(i, 3, 10, QChar('0'));
+    HttpReply reply;
+    reply.outcome = HttpReply::Outcome::Completed;
+    reply.status = 200;
+    reply.body = joinLines(castles);
+    const QString target = path(castleListFileName);
+    killAtRandom(castleListFileName, "Rev 012 du 08/03/19\r\n77-121;Ancien;Ville\r\n",
+                 [=] { Download(reply, target); }, 40);
 }

@@ -118,6 +118,12 @@ void SaisieFrame::buildControls()
     buttons->addWidget(Efface_A);
     buttons->addWidget(Valide_A);
     grid->addLayout(buttons, 2, 0, 1, 12);
+
+    // Tab follows the order of entry; the band, set when changing band, last.
+    const QList<QWidget*> order = {Ind_A, Prenom_A, Dpt_A, Ref_A, Date_A, Heure_A, Mode_A, RST_A,
+                                   RSTE_A, Rem_A, QSL_A, Valide_A, Efface_A, Bande_A};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 AppContext& SaisieFrame::ctx() const { return main.context(); }

@@ -248,3 +248,15 @@ TEST_F(EntryTest, RealConfirmationBoxSavesOnEnterOnItsDefaultButton)
     EXPECT_TRUE(answered);
     EXPECT_EQ(logLines().size(), 1);
 }
+
+TEST_F(EntryTest, TabFollowsTheOrderOfEntry)
+{
+    start({});
+    const QList<QWidget*> order = {f->Ind_A, f->Prenom_A, f->Dpt_A, f->Ref_A, f->Date_A, f->Heure_A, f->Mode_A,
+                                   f->RST_A, f->RSTE_A, f->Rem_A, f->QSL_A, f->Valide_A, f->Efface_A, f->Bande_A};
+    QList<QWidget*> chain;
+    for (QWidget* w = f->Ind_A; chain.size() < order.size(); w = w->nextInFocusChain())
+        if (order.contains(w) && !chain.contains(w))
+            chain << w;
+    EXPECT_EQ(chain, order);
+}

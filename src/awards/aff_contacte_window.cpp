@@ -1,4 +1,5 @@
 #include "awards/aff_contacte_window.h"
+#include "shell/named_widget.h"
 #include "logbook/bands.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -13,16 +14,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <class W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
 
 Aff_Contacte::Aff_Contacte(AppContext& context, QWidget* parent) : QWidget(parent, Qt::Window), ctx(context)
 {

@@ -1,4 +1,5 @@
 #include "reports/liste_hf_window.h"
+#include "shell/named_widget.h"
 #include "awards/award_figures.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -10,16 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <class W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
 
 Liste_HF::Liste_HF(AppContext& context, const QString& groupe, const QString& nom, QWidget* parent)
     : QWidget(parent, Qt::Window), ctx(context)

@@ -1,4 +1,5 @@
 #include "reports/multi_qsl_window.h"
+#include "shell/named_widget.h"
 #include "logbook/station.h"
 #include "platform/messages.h"
 #include "reports/report_file.h"
@@ -11,16 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <class W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
 
 Multi_QSL::Multi_QSL(Main& mainWindow) : QWidget(&mainWindow, Qt::Window), main(mainWindow)
 {

@@ -1,4 +1,5 @@
 #include "reports/recherche_window.h"
+#include "shell/named_widget.h"
 #include "logbook/log_list_model.h"
 #include "platform/messages.h"
 #include "shell/column_header_widget.h"
@@ -18,12 +19,6 @@ namespace {
 
 const QString header = QStringLiteral(
     "     N°   Indicatif            Dpt   Prenom                   Ref        Date      QTR  Mode   QRG  RSTR RSTE        Mom du Chateau               QSL");
-
-template <class W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 

@@ -1,9 +1,11 @@
 #include "castles/castle_list.h"
 #include "castles/castle_update.h"
 #include "castles/name_refresh.h"
+#include "logbook/log_list_model.h"
 #include "logbook/log_store.h"
 #include "logbook/prenoms.h"
 #include "platform/text_file.h"
+#include "shell/main_window.h"
 #include "support/test_env.h"
 #include <QElapsedTimer>
 #include <QFile>
@@ -92,6 +94,13 @@ TEST_F(CrashSafetyTest, LogRewritesAreAllOrNothing)
     killAtRandom(logName(), old, run([&](LogStore& s) { s.Insere_QSO_Date(extra); }), 40);
     killAtRandom(logName(), old, run([&](LogStore& s) { s.Remplace_QSO(5000, lines[5000], extra); }), 40);
     killAtRandom(logName(), old, run([&](LogStore& s) { s.Supprime_QSO(9999, lines[9999]); }), 40);
+
+    // The program starts on what the last kill left.
+    settings.write("Setup ", "Indicatif Station", "F5ABC");
+    Main window(context);
+    window.load();
+    EXPECT_EQ(window.logModel()->rowCount(), readLines(path(logName())).lines.size());
+    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(CrashSafetyTest, FirstNameUpdateIsAllOrNothing)

@@ -36,15 +36,15 @@ const AwardRule* ruleNamed(const QString& group, const QString& nom)
 
 } // namespace
 
-AwardCheckWindow::AwardCheckWindow(AppContext& context, const AwardWindowSpec& spec, QWidget* parent)
-    : QWidget(parent, Qt::Window), ctx(context), group(spec.group)
+AwardCheckWindow::AwardCheckWindow(AppContext& context, const AwardWindowDesign& design, QWidget* parent)
+    : QWidget(parent, Qt::Window), ctx(context), group(design.group)
 {
-    setWindowTitle(spec.caption);
+    setWindowTitle(design.caption);
     auto* layout = new QVBoxLayout(this);
 
-    QFrame* titleFrame = namedFrame(spec.titleFrame);
+    QFrame* titleFrame = namedFrame(design.titleFrame);
     auto* titleLayout = new QHBoxLayout(titleFrame);
-    QLabel* title = namedLabel(spec.titleLabel, spec.title);
+    QLabel* title = namedLabel(design.titleLabel, design.title);
     QFont big = title->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);
@@ -53,18 +53,18 @@ AwardCheckWindow::AwardCheckWindow(AppContext& context, const AwardWindowSpec& s
     titleLayout->addWidget(title);
     layout->addWidget(titleFrame);
 
-    QFrame* blocksFrame = namedFrame(spec.blocksFrame);
+    QFrame* blocksFrame = namedFrame(design.blocksFrame);
     auto* blocksLayout = new QVBoxLayout(blocksFrame);
-    blocks.reserve(spec.blocks.size());
-    for (int i = 0; i < spec.blocks.size(); ++i) {
-        if (i > 0 && i - 1 < spec.lines.size()) {
+    blocks.reserve(design.blocks.size());
+    for (int i = 0; i < design.blocks.size(); ++i) {
+        if (i > 0 && i - 1 < design.lines.size()) {
             auto* line = new QFrame;
-            line->setObjectName(QString::fromLatin1(spec.lines[i - 1]));
+            line->setObjectName(QString::fromLatin1(design.lines[i - 1]));
             line->setFrameShape(QFrame::HLine);
             line->setFrameShadow(QFrame::Sunken);
             blocksLayout->addWidget(line);
         }
-        blocks.append(Block{spec.blocks[i]});
+        blocks.append(Block{design.blocks[i]});
         blocksLayout->addWidget(buildBlock(blocks.last()));
     }
     layout->addWidget(blocksFrame);
@@ -74,41 +74,41 @@ AwardCheckWindow::AwardCheckWindow(AppContext& context, const AwardWindowSpec& s
         ctx.messages->info(read.result.text());
     const GroupFigures* figures = read.figures.group(group);
     for (Block& block : blocks)
-        if (const AwardRule* rule = ruleNamed(group, block.spec.nom))
+        if (const AwardRule* rule = ruleNamed(group, block.design.nom))
             fill(block, awardStatus(*rule, *figures));
 }
 
 QWidget* AwardCheckWindow::buildBlock(Block& block)
 {
-    const AwardBlockSpec& spec = block.spec;
+    const AwardBlockDesign& design = block.design;
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
-    block.status = namedLabel(spec.status, spec.designCaption);
+    block.status = namedLabel(design.status, design.designCaption);
     QFont bold = block.status->font();
     bold.setBold(true);
     block.status->setFont(bold);
     layout->addWidget(block.status);
 
     auto* detail = new QHBoxLayout;
-    block.manque = namedLabel(spec.manque, QStringLiteral("il vous manque "));
+    block.manque = namedLabel(design.manque, QStringLiteral("il vous manque "));
     detail->addWidget(block.manque);
-    if (spec.castleNumber) {
-        block.castles = namedLabel(spec.castleNumber);
+    if (design.castleNumber) {
+        block.castles = namedLabel(design.castleNumber);
         detail->addWidget(block.castles);
-        detail->addWidget(namedLabel(spec.castleText, spec.castleCaption));
+        detail->addWidget(namedLabel(design.castleText, design.castleCaption));
     }
-    if (spec.departmentNumber) {
-        block.departments = namedLabel(spec.departmentNumber);
+    if (design.departmentNumber) {
+        block.departments = namedLabel(design.departmentNumber);
         detail->addWidget(block.departments);
-        detail->addWidget(namedLabel(spec.departmentText, spec.departmentCaption));
+        detail->addWidget(namedLabel(design.departmentText, design.departmentCaption));
     }
     detail->addStretch();
     layout->addLayout(detail);
 
-    block.button = new QPushButton(spec.buttonCaption);
-    block.button->setObjectName(QString::fromLatin1(spec.button));
+    block.button = new QPushButton(design.buttonCaption);
+    block.button->setObjectName(QString::fromLatin1(design.button));
     block.button->setEnabled(false);
-    const QString nom = spec.nom;
+    const QString nom = design.nom;
     connect(block.button, &QPushButton::clicked, this, [this, nom] { requestList(nom); });
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(block.button);
@@ -128,7 +128,7 @@ void AwardCheckWindow::fill(Block& block, const AwardStatus& status)
     QPalette palette = block.status->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
     block.status->setPalette(palette);
-    block.status->setText(block.spec.congratulation);
+    block.status->setText(block.design.congratulation);
     block.manque->setText(avecLesQsl);
     block.button->setEnabled(true);
 }

@@ -10,7 +10,7 @@ class QPushButton;
 
 // One award block: a status line, a detail line "il vous manque " + numbers,
 // and its "Voir la liste" button. Names are the controls' object names.
-struct AwardBlockSpec {
+struct AwardBlockDesign {
     QString nom; // award as handed to the list
     const char* status;
     QString designCaption;
@@ -26,7 +26,7 @@ struct AwardBlockSpec {
     QString buttonCaption;
 };
 
-struct AwardWindowSpec {
+struct AwardWindowDesign {
     QString group; // "HF", "VHF", "UHF"
     QString caption;
     const char* titleFrame;
@@ -34,7 +34,7 @@ struct AwardWindowSpec {
     QString title;
     const char* blocksFrame;
     QList<const char*> lines; // separators between the blocks
-    QList<AwardBlockSpec> blocks;
+    QList<AwardBlockDesign> blocks;
 };
 
 // What Diplomes, Diplome_VHF and Diplome_UHF share: the figures of their
@@ -43,7 +43,7 @@ struct AwardWindowSpec {
 class AwardCheckWindow : public QWidget {
     Q_OBJECT
 public:
-    AwardCheckWindow(AppContext& context, const AwardWindowSpec& spec, QWidget* parent = nullptr);
+    AwardCheckWindow(AppContext& context, const AwardWindowDesign& design, QWidget* parent = nullptr);
 
 signals:
     // Groupe_Diplome and Nom_Diplome have just been set: show Liste_HF.
@@ -51,7 +51,7 @@ signals:
 
 private:
     struct Block {
-        AwardBlockSpec spec;
+        AwardBlockDesign design;
         QLabel* status = nullptr;
         QLabel* manque = nullptr;
         QLabel* castles = nullptr;

@@ -13,17 +13,17 @@ struct BandDifferences {
     const char* honneurButton;
 };
 
-AwardWindowSpec bandSpec(const BandDifferences& band)
+AwardWindowDesign bandSpec(const BandDifferences& band)
 {
-    AwardWindowSpec spec;
-    spec.group = band.group;
-    spec.caption = band.caption;
-    spec.titleFrame = band.titleFrame;
-    spec.titleLabel = band.titleLabel;
-    spec.title = band.title;
-    spec.blocksFrame = "Frame3";
-    spec.lines = {"Line2"};
-    spec.blocks = {
+    AwardWindowDesign design;
+    design.group = band.group;
+    design.caption = band.caption;
+    design.titleFrame = band.titleFrame;
+    design.titleLabel = band.titleLabel;
+    design.title = band.title;
+    design.blocksFrame = "Frame3";
+    design.lines = {"Line2"};
+    design.blocks = {
         {QStringLiteral("de Base"), "Label25", QStringLiteral("Vous ne pouvez pas encore obtenir le diplome DFCF de base"),
          QStringLiteral("Bravo vous pouvez obtenir le diplome DFCF de base"), "Label27", "Label28", "Label29",
          QStringLiteral("Chateaux confirmés"), nullptr, nullptr, {}, band.baseButton, QStringLiteral("Voir la liste")},
@@ -32,7 +32,7 @@ AwardWindowSpec bandSpec(const BandDifferences& band)
          QStringLiteral("Chateaux confirmés et"), "Label33", "Label34", QStringLiteral("départements confirmés"),
          band.honneurButton, QStringLiteral("Voire la liste")},
     };
-    return spec;
+    return design;
 }
 
 } // namespace

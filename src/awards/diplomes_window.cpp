@@ -2,21 +2,21 @@
 
 namespace {
 
-AwardWindowSpec hfSpec()
+AwardWindowDesign hfSpec()
 {
     const QString castles = QStringLiteral("Chateaux confirmés");
     const QString castlesAnd = QStringLiteral("Chateaux confirmés et");
     const QString departments = QStringLiteral("départements confirmés");
     const QString voir = QStringLiteral("Voir la liste");
-    AwardWindowSpec spec;
-    spec.group = QStringLiteral("HF");
-    spec.caption = QStringLiteral("Diplomes DFCF bande HF");
-    spec.titleFrame = "Frame1";
-    spec.titleLabel = "Label2";
-    spec.title = QStringLiteral("Diplomes DFCF bande HF");
-    spec.blocksFrame = "Frame2";
-    spec.lines = {"Line2", "Line3", "Line4"};
-    spec.blocks = {
+    AwardWindowDesign design;
+    design.group = QStringLiteral("HF");
+    design.caption = QStringLiteral("Diplomes DFCF bande HF");
+    design.titleFrame = "Frame1";
+    design.titleLabel = "Label2";
+    design.title = QStringLiteral("Diplomes DFCF bande HF");
+    design.blocksFrame = "Frame2";
+    design.lines = {"Line2", "Line3", "Line4"};
+    design.blocks = {
         {QStringLiteral("de Base"), "Label4", QStringLiteral("Vous ne pouvez pas encore obtenir le diplome DFCF de base"),
          QStringLiteral("Bravo vous pouvez obtenir le diplome DFCF de base"), "Label18", "Label5", "Label6", castles,
          nullptr, nullptr, {}, "HF_Base", voir},
@@ -31,7 +31,7 @@ AwardWindowSpec hfSpec()
          QStringLiteral("Bravo vous pouvez obtenir le Diplome DFCF Excellence"), "Label21", nullptr, nullptr, {},
          "Label16", "Label17", QStringLiteral("Départements confirmés"), "HF_Excellence", voir},
     };
-    return spec;
+    return design;
 }
 
 } // namespace

@@ -40,18 +40,18 @@ AdifFile parseAdif(const QByteArray& bytes)
         if (open < 0)
             break;
         const qsizetype close = bytes.indexOf('>', open);
-        const QByteArray spec = bytes.mid(open + 1, close - open - 1);
-        if (spec.toLower() == "eor") {
+        const QByteArray tag = bytes.mid(open + 1, close - open - 1);
+        if (tag.toLower() == "eor") {
             file.records << record;
             record.clear();
             pos = close + 1;
             continue;
         }
-        const QList<QByteArray> parts = spec.split(':');
-        EXPECT_EQ(parts.size(), 2) << spec.constData();
+        const QList<QByteArray> parts = tag.split(':');
+        EXPECT_EQ(parts.size(), 2) << tag.constData();
         bool ok = false;
         const int length = parts.value(1).toInt(&ok);
-        EXPECT_TRUE(ok) << spec.constData();
+        EXPECT_TRUE(ok) << tag.constData();
         record[QString::fromLatin1(parts[0]).toLower()] = fromWindows1252(bytes.mid(close + 1, length));
         pos = close + 1 + length;
     }

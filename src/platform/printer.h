@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/result.h"
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 // A document of plain text lines printed in one font; the printer starts a new
@@ -10,7 +11,13 @@ struct PrintJob {
     int pointSize = 9;
     bool bold = true;
     QStringList lines;
+    // First line of each block that must not be split across two pages (a
+    // QSL card); a block longer than a page is split all the same.
+    QList<int> keepTogether;
 };
+
+// Lines that begin a new page, for pages of linesPerPage lines.
+QList<int> pageStarts(int lineCount, int linesPerPage, const QList<int>& keepTogether);
 
 class Printer {
 public:

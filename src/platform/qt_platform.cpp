@@ -71,9 +71,12 @@ Result QtPrinter::print(const PrintJob& job)
     const QFontMetrics metrics(font, &printer);
     const int lineHeight = metrics.lineSpacing();
     const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    const int linesPerPage = std::max(1, (pageHeight - metrics.ascent() - metrics.descent()) / lineHeight + 1);
+    const QList<int> newPages = pageStarts(int(job.lines.size()), linesPerPage, job.keepTogether);
     int y = metrics.ascent();
-    for (const QString& line : job.lines) {
-        if (y + metrics.descent() > pageHeight) {
+    for (int i = 0; i < job.lines.size(); ++i) {
+        const QString& line = job.lines[i];
+        if (newPages.contains(i)) {
             if (!printer.newPage()) {
                 painter.end();
                 return Result::failure(QStringLiteral("L'impression s'est arrêtée avant la fin : une page n'a pas pu être imprimée."));

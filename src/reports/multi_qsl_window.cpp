@@ -105,7 +105,7 @@ void Multi_QSL::print()
     }
     AppContext& ctx = main.context();
     const QStringList lines = qslCardLines(listedFor, displayedCallsign(ctx.Indicatif_Station), ticked);
-    const PrintReport printed = printReport(*ctx.printer, lines);
+    const PrintReport printed = printReport(*ctx.printer, lines, qslCardStarts(lines));
     if (printed.outcome == PrintOutcome::Failed)
         ctx.messages->info(printed.result.text());
 }

@@ -94,3 +94,13 @@ QStringList qslCardLines(const QString& contacted, const QString& station, const
 }
 
 QString noQsoToPrintMessage() { return QStringLiteral("Pas de QSO a imprimer"); }
+
+QList<int> qslCardStarts(const QStringList& cardLines)
+{
+    // Every card but the last ends with a blank line after its "-".
+    QList<int> starts;
+    for (int i = 0; i < cardLines.size(); ++i)
+        if (i == 0 || (cardLines[i - 1].isEmpty() && i >= 2 && cardLines[i - 2] == QStringLiteral("-")))
+            starts << i;
+    return starts;
+}

@@ -33,4 +33,7 @@ constexpr int qsosPerCard = 18;
 // The printed lines of the cards: `contacted` is the text the listing was
 // made for, `station` the operator's callsign.
 QStringList qslCardLines(const QString& contacted, const QString& station, const QStringList& logLines);
+// The first line of each card in those lines, so that no card is printed
+// across two pages.
+QList<int> qslCardStarts(const QStringList& cardLines);
 QString noQsoToPrintMessage();

@@ -19,12 +19,13 @@ Result saveReport(const QString& dataDir, const QString& fileName, const QString
 
 QString savedMessage(const QString& fileName) { return QStringLiteral("Fichier enregistré sous le nom : ") + fileName; }
 
-PrintReport printReport(Printer& printer, const QStringList& lines)
+PrintReport printReport(Printer& printer, const QStringList& lines, const QList<int>& keepTogether)
 {
     if (!printer.choosePrinter())
         return {PrintOutcome::Cancelled, Result::success()};
     PrintJob job;
     job.lines = lines;
+    job.keepTogether = keepTogether;
     const Result printed = printer.print(job);
     return {printed.ok ? PrintOutcome::Printed : PrintOutcome::Failed, printed};
 }

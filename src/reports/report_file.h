@@ -26,5 +26,6 @@ struct PrintReport {
     Result result; // the failure when outcome is Failed
 };
 // Shows the printer-selection dialog, then prints in "Courier New" 9 points
-// bold; Cancel prints nothing.
-PrintReport printReport(Printer& printer, const QStringList& lines);
+// bold; Cancel prints nothing. Blocks starting at keepTogether are never
+// split across two pages.
+PrintReport printReport(Printer& printer, const QStringList& lines, const QList<int>& keepTogether = {});

@@ -7,16 +7,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-namespace {
-
-int pdfPageCount(const QByteArray& pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return int(QString::fromLatin1(pdf).count(page));
-}
-
-} // namespace
-
 class AwardListPrint : public DataDirTest {};
 
 TEST_F(AwardListPrint, AListLongerThanAPageIsPrintedOnSeveralPages)

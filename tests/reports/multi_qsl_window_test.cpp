@@ -77,6 +77,7 @@ TEST_F(MultiQslWindowTest, PrintsTheTickedQsosForTheListedCallsign)
     EXPECT_EQ(printer.dialogs, 1);
     ASSERT_EQ(printer.jobs.size(), 1);
     EXPECT_EQ(printer.jobs[0].lines, qslCardLines("F6", "F5ABC", logLines(20)));
+    EXPECT_EQ(printer.jobs[0].keepTogether, QList<int>({0, 25}));
     EXPECT_EQ(printer.jobs[0].fontName, QStringLiteral("Courier New"));
     EXPECT_EQ(printer.jobs[0].pointSize, 9);
     EXPECT_TRUE(printer.jobs[0].bold);

@@ -64,6 +64,8 @@ TEST(QslCard, TwentyQsosMakeAFullCardAndAFilledSecondOne)
     EXPECT_EQ(card[29], card[3]);
     EXPECT_EQ(card.mid(30, 17), QStringList(17, QString()));
     EXPECT_EQ(card.mid(47), QStringList({signature, "-"}));
+    EXPECT_EQ(qslCardStarts(card), QList<int>({0, 25})); // no card is printed across two pages
+    EXPECT_EQ(qslCardStarts(qslCardLines("F6", "F5ABC", lines(54))), QList<int>({0, 25, 50}));
 }
 
 TEST(QslCard, OneQsoIsFollowedByEighteenEmptyLines)

@@ -4,6 +4,7 @@
 #include "platform/text_file.h"
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 DataDirTest::DataDirTest()
 {
@@ -45,6 +46,12 @@ void DataDirTest::copyAsset(const QString& name) const
     QFile::remove(path(name));
     ASSERT_TRUE(QFile::copy(QDir(QStringLiteral(DFCF_ASSET_DIR)).filePath(name), path(name)));
     QFile::setPermissions(path(name), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+int pdfPageCount(const QByteArray& pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    return int(QString::fromLatin1(pdf).count(page));
 }
 
 QString qsoLine(const QString& call, const QString& dpt, const QString& ref, const QString& date, const QString& time,

@@ -33,6 +33,9 @@ protected:
     AppContext context;
 };
 
+// Pages of a PDF file written by QtPrinter.
+int pdfPageCount(const QByteArray& pdf);
+
 // A log line from field values, for tests.
 QString qsoLine(const QString& call, const QString& dpt, const QString& ref, const QString& date,
                 const QString& time, const QString& band, bool qsl = false, const QString& castle = "C. ",

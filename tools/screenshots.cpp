@@ -75,7 +75,12 @@ int main(int argc, char* argv[])
     SystemClock clock;
     QtPrinter printer;
     printer.printToPdf(QDir(out).filePath(QStringLiteral("liste.pdf")));
-    AppContext context{data, &messages, &settings, &clock, &printer};
+    AppContext context;
+    context.dataDir = data;
+    context.messages = &messages;
+    context.settings = &settings;
+    context.clock = &clock;
+    context.printer = &printer;
     Main main(context);
     main.load();
 

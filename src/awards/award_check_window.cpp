@@ -1,4 +1,5 @@
 #include "awards/award_check_window.h"
+#include "shell/named_widget.h"
 #include "platform/messages.h"
 #include "shell/app_context.h"
 #include <QFrame>
@@ -42,16 +43,7 @@ AwardCheckWindow::AwardCheckWindow(AppContext& context, const AwardWindowDesign&
     setWindowTitle(design.caption);
     auto* layout = new QVBoxLayout(this);
 
-    QFrame* titleFrame = namedFrame(design.titleFrame);
-    auto* titleLayout = new QHBoxLayout(titleFrame);
-    QLabel* title = namedLabel(design.titleLabel, design.title);
-    QFont big = title->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    title->setFont(big);
-    title->setAlignment(Qt::AlignCenter);
-    titleLayout->addWidget(title);
-    layout->addWidget(titleFrame);
+    layout->addWidget(titleFrame(design.titleFrame, design.titleLabel, design.title));
 
     QFrame* blocksFrame = namedFrame(design.blocksFrame);
     auto* blocksLayout = new QVBoxLayout(blocksFrame);

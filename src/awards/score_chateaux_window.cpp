@@ -1,4 +1,5 @@
 #include "awards/score_chateaux_window.h"
+#include "shell/named_widget.h"
 #include "awards/award_figures.h"
 #include "platform/messages.h"
 #include "shell/app_context.h"
@@ -72,18 +73,7 @@ Score_chateaux::Score_chateaux(AppContext& context, QWidget* parent) : QWidget(p
         context.messages->info(read.result.text());
 
     auto* layout = new QVBoxLayout(this);
-    auto* titleFrame = new QFrame;
-    titleFrame->setObjectName(QStringLiteral("Frame1"));
-    titleFrame->setFrameShape(QFrame::StyledPanel);
-    auto* titleLayout = new QHBoxLayout(titleFrame);
-    QLabel* title = namedLabel("Label2", QStringLiteral("Scores DFCF"));
-    QFont big = title->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    title->setFont(big);
-    title->setAlignment(Qt::AlignCenter);
-    titleLayout->addWidget(title);
-    layout->addWidget(titleFrame);
+    layout->addWidget(titleFrame("Frame1", "Label2", QStringLiteral("Scores DFCF")));
 
     const GroupControls groups[] = {
         {"Frame2", "Label1", QStringLiteral("DFCF HF"), "Label3", "Label4", "Label11", "HF_CT", "HF_CF", "HF_Dpt"},

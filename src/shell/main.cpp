@@ -16,7 +16,12 @@ int main(int argc, char* argv[])
     QtSettings settings;
     SystemClock clock;
     QtPrinter printer;
-    AppContext context{dataDirectory(), &messages, &settings, &clock, &printer};
+    AppContext context;
+    context.dataDir = dataDirectory();
+    context.messages = &messages;
+    context.settings = &settings;
+    context.clock = &clock;
+    context.printer = &printer;
     QtHttp http;
     context.http = &http;
     Main window(context);

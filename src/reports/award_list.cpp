@@ -87,10 +87,14 @@ AwardList buildAwardList(const GroupFigures& figures, const QString& groupe, con
     list.nom = nom;
     list.caption = QStringLiteral("Liste DFCF bande ") + groupe;
     list.title = QStringLiteral("Diplome DFCF ") + groupe + QLatin1Char(' ') + nom;
+    // Header columns (1-based) follow the row layouts above.
     list.header = QStringLiteral("   Ref             Nom du Chateau                      Date      Indicatif         QSL");
+    list.headerColumns = {2, 17, 41, 51, 65};
     if (!list.excellence()) {
-        if (!figures.confirmedLines.isEmpty())
+        if (!figures.confirmedLines.isEmpty()) {
             list.header = QStringLiteral("      Ref     Dpt        Nom du Chateau                       Date      Heure  Indicatif");
+            list.headerColumns = {2, 9, 21, 45, 55, 62};
+        }
         for (const QString& line : figures.confirmedLines)
             list.rows << castleRow(line);
         list.count = QLatin1Char(' ') + QString::number(figures.confirmed) + QStringLiteral(" châteaux confirmés");
@@ -99,8 +103,10 @@ AwardList buildAwardList(const GroupFigures& figures, const QString& groupe, con
         for (int index = 1; index < departmentSlots; ++index)
             if (figures.departmentFlags[index])
                 list.rows << departmentRow(figures.lastConfirmedLine[index]);
-        if (!list.rows.isEmpty())
+        if (!list.rows.isEmpty()) {
             list.header = QStringLiteral("  Dep   Ref     Indicatif          Prenom                 Date     Heure   Bande  Mode");
+            list.headerColumns = {1, 5, 12, 25, 41, 51, 58, 67};
+        }
         list.count = QLatin1Char(' ') + QString::number(list.rows.size()) + QStringLiteral(" départements confirmés");
     }
     sortRows(list.rows);

@@ -13,6 +13,7 @@ struct AwardList {
     QString caption;  // window caption
     QString title;    // Label4
     QString header;   // Label2
+    QList<int> headerColumns; // where each word group of the header stands over the rows
     QStringList rows; // in list order
     QString count;    // Label3
 

@@ -1,4 +1,5 @@
 #include "reports/liste_hf_window.h"
+#include "shell/column_header_widget.h"
 #include "shell/named_widget.h"
 #include "awards/award_figures.h"
 #include "platform/clock.h"
@@ -28,10 +29,12 @@ Liste_HF::Liste_HF(AppContext& context, const QString& groupe, const QString& no
     Label4->setAlignment(Qt::AlignCenter);
     layout->addWidget(Label4);
 
-    Label2 = named(new QLabel, "Label2");
+    Label2 = named(new ColumnHeader(QString(), {}), "Label2");
     Label2->setFont(fixed);
     layout->addWidget(Label2);
     Liste_DFCF_Contacte = named(new QListWidget, "Liste_DFCF_Contacte");
+    // The rows start inside the list's frame and item margin.
+    Label2->setContentsMargins(Liste_DFCF_Contacte->frameWidth() + 3, 0, 0, 0);
     Liste_DFCF_Contacte->setFont(fixed);
     Liste_DFCF_Contacte->setUniformItemSizes(true);
     // Wide enough for a department row (the longer of the two) and a scroll bar.
@@ -71,7 +74,7 @@ void Liste_HF::load(const QString& groupe, const QString& nom)
 
     setWindowTitle(list.caption);
     Label4->setText(list.title);
-    Label2->setText(list.header);
+    Label2->setCaption(list.header, list.headerColumns);
     Liste_DFCF_Contacte->clear();
     Liste_DFCF_Contacte->addItems(list.rows);
     Label3->setText(list.count);

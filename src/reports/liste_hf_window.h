@@ -3,6 +3,7 @@
 #include <QWidget>
 
 struct AppContext;
+class ColumnHeader;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -27,7 +28,7 @@ private:
     AppContext& ctx;
     AwardList list;
     QLabel* Label4 = nullptr;
-    QLabel* Label2 = nullptr;
+    ColumnHeader* Label2 = nullptr;
     QListWidget* Liste_DFCF_Contacte = nullptr;
     QLabel* Label3 = nullptr;
     QPushButton* Enregistrer = nullptr;

@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 #include <QApplication>
+#include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -89,4 +90,16 @@ Result QtPrinter::print(const PrintJob& job)
     if (!painter.end())
         return Result::failure(QStringLiteral("L'impression n'a pas pu se terminer."));
     return Result::success();
+}
+
+QString QtFileDialogs::saveFileName(const QString& caption, const QString& proposedPath, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(activeWindow(), caption, proposedPath, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+}
+
+QString QtFileDialogs::openFileName(const QString& caption, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(activeWindow(), caption, folder, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }

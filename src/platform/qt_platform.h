@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/file_dialogs.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/settings.h"
@@ -45,4 +46,12 @@ public:
 private:
     QPrinter printer;
     bool toPdfWithoutDialog = false;
+};
+
+// Qt's own file dialogs, not the desktop's: their texts follow the French
+// translation the program loads.
+class QtFileDialogs final : public FileDialogs {
+public:
+    QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter) override;
+    QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
 };

@@ -4,6 +4,7 @@
 #include <QString>
 
 class Clock;
+class FileDialogs;
 class Http;
 class Messages;
 class Printer;
@@ -18,6 +19,7 @@ struct AppContext {
     Clock* clock = nullptr;
     Printer* printer = nullptr;
     Http* http = nullptr;
+    FileDialogs* fileDialogs = nullptr;
 
     // The current station; "FXXXX" while none is configured.
     QString Indicatif_Station = noStation;

@@ -16,12 +16,14 @@ int main(int argc, char* argv[])
     QtSettings settings;
     SystemClock clock;
     QtPrinter printer;
+    QtFileDialogs fileDialogs;
     AppContext context;
     context.dataDir = dataDirectory();
     context.messages = &messages;
     context.settings = &settings;
     context.clock = &clock;
     context.printer = &printer;
+    context.fileDialogs = &fileDialogs;
     QtHttp http;
     context.http = &http;
     Main window(context);

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/clock.h"
+#include "platform/file_dialogs.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/settings.h"
@@ -61,5 +62,23 @@ public:
     {
         jobs << job;
         return outcome;
+    }
+};
+
+class FakeFileDialogs final : public FileDialogs {
+public:
+    QStringList answers;   // names returned by the next dialogs; cancelled when empty
+    QStringList proposed;  // the path or folder each dialog was opened on
+    QString saveFileName(const QString&, const QString& proposedPath, const QString&) override
+    {
+        return answer(proposedPath);
+    }
+    QString openFileName(const QString&, const QString& folder, const QString&) override { return answer(folder); }
+
+private:
+    QString answer(const QString& offered)
+    {
+        proposed << offered;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 };

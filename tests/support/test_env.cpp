@@ -13,6 +13,7 @@ DataDirTest::DataDirTest()
     context.settings = &settings;
     context.clock = &clock;
     context.printer = &printer;
+    context.fileDialogs = &fileDialogs;
     context.Indicatif_Station = QStringLiteral("F5ABC");
 }
 

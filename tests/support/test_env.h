@@ -30,6 +30,7 @@ protected:
     FakeSettings settings;
     FixedClock clock;
     FakePrinter printer;
+    FakeFileDialogs fileDialogs;
     AppContext context;
 };
 

@@ -56,6 +56,12 @@ Main::Main(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(cont
     wireCastles();
     wireSearch();
     wireEntry();
+    wireAdifExport();
+    wireAdifImport();
+    wireStatistics();
+    wireSettings();
+    wireRig();
+    wireCluster();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Main::tick);
@@ -142,6 +148,9 @@ void Main::buildMenus()
     QMenu* fichier = menu("Mnu_Fichier", QStringLiteral("Fichier"));
     item(fichier, Mnu_Quitter, "Mnu_Quitter", QStringLiteral("Quitter KOR DFCF"));
     item(fichier, Mnu_ADIF, "Mnu_ADIF", QStringLiteral("Exporter le log au format ADIF"));
+    item(fichier, Mnu_ADIF_Standard, "Mnu_ADIF_Standard",
+         QStringLiteral("Exporter le log pour un autre logiciel (ADIF standard)"));
+    item(fichier, Mnu_Import_ADIF, "Mnu_Import_ADIF", QStringLiteral("Importer un fichier ADIF"));
     QMenu* date = menu("Mnu_Date", QStringLiteral("Date"));
     item(date, Mnu_Date_Auto, "Mnu_Date_Auto", QStringLiteral("Automatique"));
     item(date, Mnu_Date_Man, "Mnu_Date_Man", QStringLiteral("Manuelle"));
@@ -153,11 +162,16 @@ void Main::buildMenus()
     item(affichage, Mnu_C_Contacte, "Mnu_C_Contacte", QStringLiteral("des châteaux contactés"));
     QMenu* carte = menu("Mnu_Carte", QStringLiteral("Carte"));
     item(carte, Mnu_Carte_HB, "Mnu_Carte_HB", QStringLiteral("des départements contactés"));
-    Mnu_Score = menuBar()->addAction(QStringLiteral("Scores"));
-    Mnu_Score->setObjectName(QStringLiteral("Mnu_Score"));
+    QMenu* scores = menu("Mnu_Scores", QStringLiteral("Scores"));
+    item(scores, Mnu_Score, "Mnu_Score", QStringLiteral("Scores"));
+    item(scores, Mnu_Statistiques, "Mnu_Statistiques", QStringLiteral("Statistiques"));
     QMenu* outils = menu("Mnu_Outils", QStringLiteral("Outils"));
     item(outils, Mnu_Maj_Liste_DFCF, "Mnu_Maj_Liste_DFCF", QStringLiteral("Mise à jour des références DFCF"));
     item(outils, Mnu_Maj_Nom_DFCF, "Mnu_Maj_Nom_DFCF", QStringLiteral("Mise à jour du nom des chateaux du log DFCF"));
+    outils->addSeparator();
+    item(outils, Mnu_Parametres, "Mnu_Parametres", QStringLiteral("Paramètres"));
+    item(outils, Mnu_Poste_Radio, "Mnu_Poste_Radio", QStringLiteral("Poste radio"));
+    item(outils, Mnu_Spots, "Mnu_Spots", QStringLiteral("Spots DFCF"));
     QMenu* diplomes = menu("Mnu_Diplomes", QStringLiteral("Diplomes"));
     item(diplomes, Mnu_DFCF_HF, "Mnu_DFCF_HF", QStringLiteral("DFCF bande HF"));
     item(diplomes, Mnu_DFCF_VHF, "Mnu_DFCF_VHF", QStringLiteral("DFCF bande VHF"));

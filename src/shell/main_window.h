@@ -64,14 +64,20 @@ public:
 
     QAction* Mnu_Quitter = nullptr;
     QAction* Mnu_ADIF = nullptr;
+    QAction* Mnu_ADIF_Standard = nullptr;
+    QAction* Mnu_Import_ADIF = nullptr;
     QAction* Mnu_Date_Auto = nullptr;
     QAction* Mnu_Date_Man = nullptr;
     QAction* Mnu_New_Indicatif = nullptr;
     QAction* Mnu_C_Contacte = nullptr;
     QAction* Mnu_Carte_HB = nullptr;
     QAction* Mnu_Score = nullptr;
+    QAction* Mnu_Statistiques = nullptr;
     QAction* Mnu_Maj_Liste_DFCF = nullptr;
     QAction* Mnu_Maj_Nom_DFCF = nullptr;
+    QAction* Mnu_Parametres = nullptr;
+    QAction* Mnu_Poste_Radio = nullptr;
+    QAction* Mnu_Spots = nullptr;
     QAction* Mnu_DFCF_HF = nullptr;
     QAction* Mnu_DFCF_VHF = nullptr;
     QAction* Mnu_DFCF_UHF = nullptr;
@@ -107,6 +113,12 @@ private:
     void wireCastles();
     void wireSearch();
     void wireEntry(); // entry/main_window_entry.cpp: the list, its buttons, the date menu
+    void wireAdifExport();  // reports/main_window_adif_export.cpp
+    void wireAdifImport();  // reports/main_window_adif_import.cpp
+    void wireStatistics();  // awards/main_window_statistics.cpp
+    void wireSettings();    // shell/main_window_settings.cpp: the servers
+    void wireRig();         // rig/main_window_rig.cpp
+    void wireCluster();     // cluster/main_window_cluster.cpp
     // First installation: the message, then the station window, modally.
     void firstInstallation();
     // The log of the configured station is missing: the recovery window.

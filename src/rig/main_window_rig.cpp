@@ -1,0 +1,3 @@
+#include "shell/main_window.h"
+
+void Main::wireRig() {}

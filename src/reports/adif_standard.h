@@ -1,0 +1,57 @@
+#pragma once
+#include "platform/result.h"
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The ADIF export for other logging software: standard tags and values
+// (ADIF 3.1.4), an ASCII .adi or a UTF-8 .adx. The DFCF export (adif.h)
+// keeps the award's own layout and is not touched by this one.
+
+// One field of a record. intl marks the _INTL twin of an ASCII field: it
+// keeps the accents and goes to the .adx only.
+struct AdifField {
+    QLatin1StringView tag;
+    QString value;
+    bool intl = false;
+};
+
+// One log line read for the export, every field in the order it is written.
+// The station callsign is the stored one ("F5ABC_P").
+struct StandardRecord {
+    QString problem;     // why the line cannot be exported; empty when it can
+    bool unknownMode = false; // the mode is written as typed, matching no ADIF mode
+    QString typedMode;
+    QList<AdifField> fields;
+};
+StandardRecord standardRecord(const QString& logLine, const QString& stationCallsign);
+
+// ADIF MODE and SUBMODE of a log mode; ok is false when no ADIF mode matches.
+struct AdifMode {
+    QString mode, submode;
+    bool ok = false;
+};
+AdifMode adifMode(const QString& logMode);
+
+// STATE of a department: "01".."95" but 20, "2A", "2B"; empty for any other.
+QString adifDepartment(const QString& department);
+
+enum class AdifForm { Adi, Adx };
+// Header and records of the chosen form; records with a problem are left out.
+QByteArray standardAdi(const QString& callsign, const QList<StandardRecord>& records, const QDateTime& created);
+QByteArray standardAdx(const QList<StandardRecord>& records, const QDateTime& created);
+
+QString standardFileName(const QString& callsign); // callsign + "_standard.adi"
+
+struct StandardExport {
+    Result result;
+    int written = 0;
+    QStringList leftOut;      // "ligne 12 : date illisible « 31/02/09 »"
+    QStringList unknownModes; // "ligne 7 : mode inconnu « XYZ »"
+    QString message;          // what the operator is told on success
+};
+// Reads the station's log and writes the chosen file (.adx: XML form,
+// anything else: .adi) through a scratch file beside it.
+StandardExport exportStandardAdif(const QString& dataDir, const QString& callsign, const QString& target,
+                                  const QDateTime& now);

@@ -10,8 +10,6 @@
 
 namespace {
 
-using Tag = QLatin1StringView;
-
 // Callsigns in old logs keep "/" as "_"; the file needs the real callsign.
 QString adifCallsign(const QString& stored)
 {
@@ -38,7 +36,7 @@ QString adifDate(const QString& date)
     return QString::number(widenYear(date.mid(6, 2).toInt())) + date.mid(3, 2) + date.left(2);
 }
 
-void addText(QList<AdifField>& fields, Tag tag, Tag intlTag, const QString& text)
+void addText(QList<AdifField>& fields, const QString& tag, const QString& intlTag, const QString& text)
 {
     if (text.isEmpty())
         return;
@@ -54,9 +52,9 @@ void addLocation(QList<AdifField>& fields, const QString& department)
     const bool corsica = state.startsWith(QLatin1Char('2')) && state[1].isLetter();
     static const QString france = QStringLiteral("France"), corse = QStringLiteral("Corsica");
     static const QString franceDxcc = QStringLiteral("227"), corseDxcc = QStringLiteral("214");
-    fields.append({Tag("DXCC"), corsica ? corseDxcc : franceDxcc});
-    fields.append({Tag("COUNTRY"), corsica ? corse : france});
-    fields.append({Tag("STATE"), state});
+    fields.append({QStringLiteral("DXCC"), corsica ? corseDxcc : franceDxcc});
+    fields.append({QStringLiteral("COUNTRY"), corsica ? corse : france});
+    fields.append({QStringLiteral("STATE"), state});
 }
 
 } // namespace
@@ -111,26 +109,26 @@ StandardRecord standardRecord(const QString& logLine, const QString& stationCall
 
     QList<AdifField>& f = record.fields;
     f.reserve(20);
-    f.append({Tag("CALL"), call});
-    f.append({Tag("QSO_DATE"), adifDate(qso.date)});
-    f.append({Tag("TIME_ON"), qso.qtr.left(2) + qso.qtr.right(2)});
-    f.append({Tag("BAND"), band});
+    f.append({QStringLiteral("CALL"), call});
+    f.append({QStringLiteral("QSO_DATE"), adifDate(qso.date)});
+    f.append({QStringLiteral("TIME_ON"), qso.qtr.left(2) + qso.qtr.right(2)});
+    f.append({QStringLiteral("BAND"), band});
     if (!mode.mode.isEmpty())
-        f.append({Tag("MODE"), mode.mode});
+        f.append({QStringLiteral("MODE"), mode.mode});
     if (!mode.submode.isEmpty())
-        f.append({Tag("SUBMODE"), mode.submode});
+        f.append({QStringLiteral("SUBMODE"), mode.submode});
     if (!qso.rstr.isEmpty())
-        f.append({Tag("RST_RCVD"), foldToAscii(qso.rstr)});
+        f.append({QStringLiteral("RST_RCVD"), foldToAscii(qso.rstr)});
     if (!qso.rste.isEmpty())
-        f.append({Tag("RST_SENT"), foldToAscii(qso.rste)});
-    addText(f, Tag("NAME"), Tag("NAME_INTL"), qso.prenom);
-    f.append({Tag("QSL_RCVD"), qso.qsl ? yes : no});
+        f.append({QStringLiteral("RST_SENT"), foldToAscii(qso.rste)});
+    addText(f, QStringLiteral("NAME"), QStringLiteral("NAME_INTL"), qso.prenom);
+    f.append({QStringLiteral("QSL_RCVD"), qso.qsl ? yes : no});
     if (!qso.ref.isEmpty()) {
-        f.append({Tag("SIG"), dfcf});
-        f.append({Tag("SIG_INFO"), foldToAscii(qso.ref)});
+        f.append({QStringLiteral("SIG"), dfcf});
+        f.append({QStringLiteral("SIG_INFO"), foldToAscii(qso.ref)});
     }
-    addText(f, Tag("COMMENT"), Tag("COMMENT_INTL"), qso.chateau);
-    f.append({Tag("STATION_CALLSIGN"), adifCallsign(stationCallsign)});
+    addText(f, QStringLiteral("COMMENT"), QStringLiteral("COMMENT_INTL"), qso.chateau);
+    f.append({QStringLiteral("STATION_CALLSIGN"), adifCallsign(stationCallsign)});
     addLocation(f, qso.dpt);
     return record;
 }

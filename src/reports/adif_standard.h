@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 // The ADIF export for other logging software: standard tags and values
 // (ADIF 3.1.4), an ASCII .adi or a UTF-8 .adx. The DFCF export (adif.h)
@@ -12,7 +13,7 @@
 // One field of a record. intl marks the _INTL twin of an ASCII field: it
 // keeps the accents and goes to the .adx only.
 struct AdifField {
-    QLatin1StringView tag;
+    QString tag;
     QString value;
     bool intl = false;
 };
@@ -37,10 +38,16 @@ AdifMode adifMode(const QString& logMode);
 // STATE of a department: "01".."95" but 20, "2A", "2B"; empty for any other.
 QString adifDepartment(const QString& department);
 
-enum class AdifForm { Adi, Adx };
-// Header and records of the chosen form; records with a problem are left out.
-QByteArray standardAdi(const QString& callsign, const QList<StandardRecord>& records, const QDateTime& created);
-QByteArray standardAdx(const QList<StandardRecord>& records, const QDateTime& created);
+// Writes the file one record at a time, so that a long log is never held
+// in memory a second time as records.
+class AdifWriter {
+public:
+    virtual ~AdifWriter() = default;
+    virtual void add(const StandardRecord& record) = 0;
+    virtual QByteArray finish() = 0;
+};
+std::unique_ptr<AdifWriter> adiWriter(const QString& callsign, const QDateTime& created, qsizetype expectedRecords);
+std::unique_ptr<AdifWriter> adxWriter(const QDateTime& created, qsizetype expectedRecords);
 
 QString standardFileName(const QString& callsign); // callsign + "_standard.adi"
 

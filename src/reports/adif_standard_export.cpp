@@ -56,6 +56,8 @@ Result checkedTarget(QString& target)
     return Result::success();
 }
 
+QString lineLabel(qsizetype index) { return QStringLiteral("ligne %1 : ").arg(index + 1); }
+
 } // namespace
 
 StandardExport exportStandardAdif(const QString& dataDir, const QString& callsign, const QString& target,
@@ -72,25 +74,23 @@ StandardExport exportStandardAdif(const QString& dataDir, const QString& callsig
         return done;
     }
 
-    QList<StandardRecord> records;
-    records.reserve(log.lines.size());
+    const bool xml = QFileInfo(path).suffix().compare(QLatin1String("adx"), Qt::CaseInsensitive) == 0;
+    const std::unique_ptr<AdifWriter> writer =
+        xml ? adxWriter(now, log.lines.size()) : adiWriter(callsign, now, log.lines.size());
     for (qsizetype i = 0; i < log.lines.size(); ++i) {
         if (QStringView(log.lines[i]).trimmed().isEmpty())
             continue; // a blank line holds no QSO
-        StandardRecord record = standardRecord(log.lines[i], callsign);
-        const QString where = QStringLiteral("ligne %1 : ").arg(i + 1);
+        const StandardRecord record = standardRecord(log.lines[i], callsign);
         if (!record.problem.isEmpty()) {
-            done.leftOut << where + record.problem;
+            done.leftOut << lineLabel(i) + record.problem;
             continue;
         }
         if (record.unknownMode)
-            done.unknownModes << where + QStringLiteral("mode inconnu « %1 »").arg(record.typedMode);
-        records << std::move(record);
+            done.unknownModes << lineLabel(i) + QStringLiteral("mode inconnu « %1 »").arg(record.typedMode);
+        writer->add(record);
+        ++done.written;
     }
-    done.written = int(records.size());
-
-    const bool xml = QFileInfo(path).suffix().compare(QLatin1String("adx"), Qt::CaseInsensitive) == 0;
-    const QByteArray bytes = xml ? standardAdx(records, now) : standardAdi(callsign, records, now);
+    const QByteArray bytes = writer->finish();
     done.result = writeFileAtomically(path, path + QStringLiteral(".tmp"), bytes);
     if (done.result)
         done.message = closingMessage(path, done);

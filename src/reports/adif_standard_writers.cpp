@@ -5,48 +5,62 @@
 
 namespace {
 
-const QString programId = QStringLiteral("KOR_DFCF");
-const QString adifVersion = QStringLiteral("3.1.4");
-
 QList<AdifField> headerFields(const QDateTime& created)
 {
-    return {{QLatin1StringView("ADIF_VER"), adifVersion},
-            {QLatin1StringView("PROGRAMID"), programId},
-            {QLatin1StringView("PROGRAMVERSION"), Revision_Programme.trimmed()},
-            {QLatin1StringView("CREATED_TIMESTAMP"), created.toUTC().toString(QStringLiteral("yyyyMMdd HHmmss"))}};
+    return {{QStringLiteral("ADIF_VER"), QStringLiteral("3.1.4")},
+            {QStringLiteral("PROGRAMID"), QStringLiteral("KOR_DFCF")},
+            {QStringLiteral("PROGRAMVERSION"), Revision_Programme.trimmed()},
+            {QStringLiteral("CREATED_TIMESTAMP"), created.toUTC().toString(QStringLiteral("yyyyMMdd HHmmss"))}};
 }
 
-// <TAG:length>value; every value is ASCII, so its length in characters is
-// its length in bytes.
+// Tags and values are ASCII by then: one character is one byte.
+void appendAscii(QByteArray& out, const QString& text)
+{
+    for (const QChar c : text)
+        out += char(c.unicode());
+}
+
+void appendNumber(QByteArray& out, qsizetype n)
+{
+    char digits[20];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    while (count > 0)
+        out += digits[--count];
+}
+
+// <TAG:length>value, the length in bytes.
 void appendAdiField(QByteArray& out, const AdifField& field)
 {
     out += '<';
-    out.append(field.tag.data(), field.tag.size());
+    appendAscii(out, field.tag);
     out += ':';
-    out += QByteArray::number(field.value.size());
+    appendNumber(out, field.value.size());
     out += '>';
-    out += field.value.toLatin1();
+    appendAscii(out, field.value);
 }
 
-} // namespace
-
-QByteArray standardAdi(const QString& callsign, const QList<StandardRecord>& records, const QDateTime& created)
-{
-    QByteArray out;
-    out.reserve(200 + records.size() * 260);
-    // Free text first, so that no reader takes the file for a header-less one.
-    out += foldToAscii(QStringLiteral("Log de la station %1 exporté par KOR_DFCF au format ADIF standard")
-                           .arg(displayedCallsign(callsign)))
-               .toLatin1();
-    out += "\r\n";
-    for (const AdifField& field : headerFields(created)) {
-        appendAdiField(out, field);
+class AdiWriter final : public AdifWriter {
+public:
+    AdiWriter(const QString& callsign, const QDateTime& created, qsizetype expected)
+    {
+        out.reserve(300 + expected * 280);
+        // Free text first, so that no reader takes the file for one without a header.
+        out += foldToAscii(QStringLiteral("Log de la station %1 exporté par KOR_DFCF au format ADIF standard")
+                               .arg(displayedCallsign(callsign)))
+                   .toLatin1();
         out += "\r\n";
+        for (const AdifField& field : headerFields(created)) {
+            appendAdiField(out, field);
+            out += "\r\n";
+        }
+        out += "<EOH>\r\n";
     }
-    out += "<EOH>\r\n";
-    for (const StandardRecord& record : records) {
-        if (!record.problem.isEmpty())
-            continue;
+    void add(const StandardRecord& record) override
+    {
         for (const AdifField& field : record.fields) {
             if (field.intl)
                 continue; // _INTL fields are not allowed in an .adi file
@@ -55,31 +69,69 @@ QByteArray standardAdi(const QString& callsign, const QList<StandardRecord>& rec
         }
         out += "<EOR>\r\n";
     }
-    return out;
-}
+    QByteArray finish() override { return std::move(out); }
 
-QByteArray standardAdx(const QList<StandardRecord>& records, const QDateTime& created)
-{
+private:
     QByteArray out;
-    out.reserve(300 + records.size() * 600);
-    QXmlStreamWriter xml(&out);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(1);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("ADX"));
-    xml.writeStartElement(QStringLiteral("HEADER"));
-    for (const AdifField& field : headerFields(created))
-        xml.writeTextElement(QString(field.tag), field.value);
-    xml.writeEndElement();
-    xml.writeStartElement(QStringLiteral("RECORDS"));
-    for (const StandardRecord& record : records) {
-        if (!record.problem.isEmpty())
-            continue;
+};
+
+class AdxWriter final : public AdifWriter {
+public:
+    AdxWriter(const QDateTime& created, qsizetype expected)
+    {
+        // The writer fills a small text buffer that is moved to the bytes
+        // after each record: far faster than many small writes to a byte
+        // device, and the log is never held as UTF-16 text. A writer on text
+        // names no encoding, so the declaration is written here.
+        out.reserve(300 + expected * 330);
+        out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+        xml.writeStartElement(QStringLiteral("ADX"));
+        xml.writeStartElement(QStringLiteral("HEADER"));
+        for (const AdifField& field : headerFields(created))
+            xml.writeTextElement(field.tag, field.value);
+        xml.writeEndElement();
+        xml.writeCharacters(lineEnd);
+        xml.writeStartElement(QStringLiteral("RECORDS"));
+        xml.writeCharacters(lineEnd);
+        flush();
+    }
+    void add(const StandardRecord& record) override
+    {
         xml.writeStartElement(QStringLiteral("RECORD"));
         for (const AdifField& field : record.fields)
-            xml.writeTextElement(QString(field.tag), field.value);
+            xml.writeTextElement(field.tag, field.value);
         xml.writeEndElement();
+        xml.writeCharacters(lineEnd); // one record a line: indenting every field costs a third more time
+        flush();
     }
-    xml.writeEndDocument();
-    return out;
+    QByteArray finish() override
+    {
+        xml.writeEndDocument();
+        flush();
+        return std::move(out);
+    }
+
+private:
+    void flush()
+    {
+        out += text.toUtf8();
+        text.resize(0); // keeps its capacity for the next record
+    }
+
+    const QString lineEnd = QStringLiteral("\n");
+    QByteArray out;
+    QString text;
+    QXmlStreamWriter xml{&text};
+};
+
+} // namespace
+
+std::unique_ptr<AdifWriter> adiWriter(const QString& callsign, const QDateTime& created, qsizetype expectedRecords)
+{
+    return std::make_unique<AdiWriter>(callsign, created, expectedRecords);
+}
+
+std::unique_ptr<AdifWriter> adxWriter(const QDateTime& created, qsizetype expectedRecords)
+{
+    return std::make_unique<AdxWriter>(created, expectedRecords);
 }

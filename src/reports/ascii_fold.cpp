@@ -73,10 +73,10 @@ bool isPrintableAscii(QStringView text)
     return true;
 }
 
-QString foldToAscii(QStringView text)
+QString foldToAscii(const QString& text)
 {
     if (isPrintableAscii(text))
-        return text.toString();
+        return text; // shared, not copied: most text is plain already
     QString folded;
     folded.reserve(text.size() + 4);
     for (const QChar c : text) {

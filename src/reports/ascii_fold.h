@@ -6,5 +6,5 @@
 // Æ -> AE, ß -> SS), typographic quotes and dashes made plain, control
 // characters made blanks, and what has no ASCII form left as '?'. Every
 // character of the result lies between 32 and 126.
-QString foldToAscii(QStringView text);
+QString foldToAscii(const QString& text);
 bool isPrintableAscii(QStringView text);

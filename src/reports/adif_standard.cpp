@@ -1,22 +1,12 @@
 #include "reports/adif_standard.h"
-#include "awards/station_log.h"
+#include "logbook/bands.h"
 #include "logbook/dates.h"
 #include "logbook/log_line.h"
-#include "platform/text_file.h"
 #include "reports/adif.h"
 #include "reports/ascii_fold.h"
-#include <QDir>
-#include <QFileInfo>
+#include <array>
 
 namespace {
-
-// Callsigns in old logs keep "/" as "_"; the file needs the real callsign.
-QString adifCallsign(const QString& stored)
-{
-    QString call = foldToAscii(stored.trimmed().toUpper());
-    call.replace(QLatin1Char('_'), QLatin1Char('/'));
-    return call;
-}
 
 bool isCallsign(const QString& call)
 {
@@ -33,7 +23,35 @@ QString quoted(const QString& text) { return QStringLiteral("« %1 »").arg(text
 // "JJ/MM/AA" -> "YYYYMMDD", the century as the log reads it; the date is valid.
 QString adifDate(const QString& date)
 {
-    return QString::number(widenYear(date.mid(6, 2).toInt())) + date.mid(3, 2) + date.left(2);
+    const QString century = widenYear(QStringView(date).mid(6, 2).toInt()) < 2000 ? QStringLiteral("19") : QStringLiteral("20");
+    QString out(8, Qt::Uninitialized);
+    const QChar digits[8] = {century[0], century[1], date[6], date[7], date[3], date[4], date[0], date[1]};
+    std::copy(digits, digits + 8, out.begin());
+    return out;
+}
+
+// "HH:MM" -> "HHMM"; the time is valid.
+QString adifTime(const QString& time)
+{
+    QString out(4, Qt::Uninitialized);
+    const QChar digits[4] = {time[0], time[1], time[3], time[4]};
+    std::copy(digits, digits + 4, out.begin());
+    return out;
+}
+
+// The ADIF band of a log band label, as shared text: no copy per QSO.
+QString sharedBand(const QString& label)
+{
+    static const QList<std::pair<QString, QString>> bands = [] {
+        QList<std::pair<QString, QString>> table;
+        for (const QString& known : bandLabels())
+            table.append({known, adifBand(known)});
+        return table;
+    }();
+    for (const auto& [known, band] : bands)
+        if (label == known)
+            return band;
+    return {};
 }
 
 void addText(QList<AdifField>& fields, const QString& tag, const QString& intlTag, const QString& text)
@@ -49,7 +67,7 @@ void addLocation(QList<AdifField>& fields, const QString& department)
     const QString state = adifDepartment(department);
     if (state.isEmpty())
         return;
-    const bool corsica = state.startsWith(QLatin1Char('2')) && state[1].isLetter();
+    const bool corsica = state[1].isLetter();
     static const QString france = QStringLiteral("France"), corse = QStringLiteral("Corsica");
     static const QString franceDxcc = QStringLiteral("227"), corseDxcc = QStringLiteral("214");
     fields.append({QStringLiteral("DXCC"), corsica ? corseDxcc : franceDxcc});
@@ -59,30 +77,40 @@ void addLocation(QList<AdifField>& fields, const QString& department)
 
 } // namespace
 
+QString adifCallsign(const QString& stored)
+{
+    QString call = foldToAscii(stored.trimmed().toUpper());
+    if (call.contains(QLatin1Char('_')))
+        call.replace(QLatin1Char('_'), QLatin1Char('/'));
+    return call;
+}
+
 AdifMode adifMode(const QString& logMode)
 {
-    const QString mode = logMode.trimmed().toUpper();
-    static const QStringList asTyped = {"SSB", "CW", "FM", "AM", "FT8", "PSK"};
-    if (asTyped.contains(mode))
-        return {mode, {}, true};
-    if (mode == QLatin1String("RTY"))
-        return {QStringLiteral("RTTY"), {}, true};
-    if (mode == QLatin1String("USB") || mode == QLatin1String("LSB"))
-        return {QStringLiteral("SSB"), mode, true};
-    if (mode == QLatin1String("FT4"))
-        return {QStringLiteral("MFSK"), mode, true};
-    return {foldToAscii(logMode.trimmed()), {}, false};
+    // log mode, ADIF mode, ADIF submode
+    static const QList<std::array<QString, 3>> modes = {
+        {"SSB", "SSB", ""}, {"CW", "CW", ""},    {"FM", "FM", ""},        {"AM", "AM", ""},
+        {"FT8", "FT8", ""}, {"PSK", "PSK", ""},  {"RTY", "RTTY", ""},     {"USB", "SSB", "USB"},
+        {"LSB", "SSB", "LSB"}, {"FT4", "MFSK", "FT4"},
+    };
+    const QString typed = logMode.trimmed();
+    for (const auto& [log, mode, submode] : modes)
+        if (typed.compare(log, Qt::CaseInsensitive) == 0)
+            return {mode, submode, true};
+    return {foldToAscii(typed), {}, false};
 }
 
 // Departments of mainland France, 01-95 without 20, and the two of Corsica.
 QString adifDepartment(const QString& department)
 {
+    static const QStringList states = [] {
+        QStringList labels;
+        for (int index = 0; index <= 97; ++index)
+            labels << (index == 0 || index == 20 ? QString() : departmentLabel(index).toUpper());
+        return labels;
+    }();
     const int index = departmentIndex(department.trimmed());
-    if (index == 96 || index == 97)
-        return index == 96 ? QStringLiteral("2A") : QStringLiteral("2B");
-    if (index < 1 || index > 95 || index == 20)
-        return {};
-    return departmentLabel(index);
+    return index >= 0 && index < states.size() ? states[index] : QString();
 }
 
 StandardRecord standardRecord(const QString& logLine, const QString& stationCallsign)
@@ -90,7 +118,7 @@ StandardRecord standardRecord(const QString& logLine, const QString& stationCall
     const Ligne_Log qso = Ligne_Log::fromLine(logLine);
     StandardRecord record;
     const QString call = adifCallsign(qso.indicatif);
-    const QString band = adifBand(qso.qrg);
+    const QString band = sharedBand(qso.qrg);
     if (!isCallsign(call))
         record.problem = QStringLiteral("indicatif illisible ") + quoted(qso.indicatif);
     else if (!Verif_Date(qso.date))
@@ -111,7 +139,7 @@ StandardRecord standardRecord(const QString& logLine, const QString& stationCall
     f.reserve(20);
     f.append({QStringLiteral("CALL"), call});
     f.append({QStringLiteral("QSO_DATE"), adifDate(qso.date)});
-    f.append({QStringLiteral("TIME_ON"), qso.qtr.left(2) + qso.qtr.right(2)});
+    f.append({QStringLiteral("TIME_ON"), adifTime(qso.qtr)});
     f.append({QStringLiteral("BAND"), band});
     if (!mode.mode.isEmpty())
         f.append({QStringLiteral("MODE"), mode.mode});
@@ -128,7 +156,7 @@ StandardRecord standardRecord(const QString& logLine, const QString& stationCall
         f.append({QStringLiteral("SIG_INFO"), foldToAscii(qso.ref)});
     }
     addText(f, QStringLiteral("COMMENT"), QStringLiteral("COMMENT_INTL"), qso.chateau);
-    f.append({QStringLiteral("STATION_CALLSIGN"), adifCallsign(stationCallsign)});
+    f.append({QStringLiteral("STATION_CALLSIGN"), stationCallsign});
     addLocation(f, qso.dpt);
     return record;
 }

@@ -19,7 +19,7 @@ struct AdifField {
 };
 
 // One log line read for the export, every field in the order it is written.
-// The station callsign is the stored one ("F5ABC_P").
+// The station callsign is given as written (adifCallsign).
 struct StandardRecord {
     QString problem;     // why the line cannot be exported; empty when it can
     bool unknownMode = false; // the mode is written as typed, matching no ADIF mode
@@ -27,6 +27,9 @@ struct StandardRecord {
     QList<AdifField> fields;
 };
 StandardRecord standardRecord(const QString& logLine, const QString& stationCallsign);
+
+// A callsign as stored ("F4HVI_P") as ADIF writes it ("F4HVI/P").
+QString adifCallsign(const QString& stored);
 
 // ADIF MODE and SUBMODE of a log mode; ok is false when no ADIF mode matches.
 struct AdifMode {

@@ -77,10 +77,11 @@ StandardExport exportStandardAdif(const QString& dataDir, const QString& callsig
     const bool xml = QFileInfo(path).suffix().compare(QLatin1String("adx"), Qt::CaseInsensitive) == 0;
     const std::unique_ptr<AdifWriter> writer =
         xml ? adxWriter(now, log.lines.size()) : adiWriter(callsign, now, log.lines.size());
+    const QString station = adifCallsign(callsign);
     for (qsizetype i = 0; i < log.lines.size(); ++i) {
         if (QStringView(log.lines[i]).trimmed().isEmpty())
             continue; // a blank line holds no QSO
-        const StandardRecord record = standardRecord(log.lines[i], callsign);
+        const StandardRecord record = standardRecord(log.lines[i], station);
         if (!record.problem.isEmpty()) {
             done.leftOut << lineLabel(i) + record.problem;
             continue;

@@ -75,16 +75,31 @@ private:
     QByteArray out;
 };
 
+// The bytes the XML writer produces, appended as they come: a byte device
+// that does nothing else is far cheaper than a QBuffer or a text buffer.
+class AppendDevice final : public QIODevice {
+public:
+    explicit AppendDevice(QByteArray& target) : out(target) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        out.append(data, size);
+        return size;
+    }
+
+private:
+    QByteArray& out;
+};
+
 class AdxWriter final : public AdifWriter {
 public:
     AdxWriter(const QDateTime& created, qsizetype expected)
     {
-        // The writer fills a small text buffer that is moved to the bytes
-        // after each record: far faster than many small writes to a byte
-        // device, and the log is never held as UTF-16 text. A writer on text
-        // names no encoding, so the declaration is written here.
         out.reserve(300 + expected * 330);
-        out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+        xml.writeStartDocument();
+        xml.writeCharacters(lineEnd);
         xml.writeStartElement(QStringLiteral("ADX"));
         xml.writeStartElement(QStringLiteral("HEADER"));
         for (const AdifField& field : headerFields(created))
@@ -93,7 +108,6 @@ public:
         xml.writeCharacters(lineEnd);
         xml.writeStartElement(QStringLiteral("RECORDS"));
         xml.writeCharacters(lineEnd);
-        flush();
     }
     void add(const StandardRecord& record) override
     {
@@ -102,26 +116,18 @@ public:
             xml.writeTextElement(field.tag, field.value);
         xml.writeEndElement();
         xml.writeCharacters(lineEnd); // one record a line: indenting every field costs a third more time
-        flush();
     }
     QByteArray finish() override
     {
         xml.writeEndDocument();
-        flush();
         return std::move(out);
     }
 
 private:
-    void flush()
-    {
-        out += text.toUtf8();
-        text.resize(0); // keeps its capacity for the next record
-    }
-
     const QString lineEnd = QStringLiteral("\n");
     QByteArray out;
-    QString text;
-    QXmlStreamWriter xml{&text};
+    AppendDevice device{out};
+    QXmlStreamWriter xml{&device};
 };
 
 } // namespace

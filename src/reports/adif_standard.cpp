@@ -18,7 +18,7 @@ bool isCallsign(const QString& call)
     return true;
 }
 
-QString quoted(const QString& text) { return QStringLiteral("« %1 »").arg(text.trimmed()); }
+QString quoted(const QString& text) { return QStringLiteral("«\u00A0%1\u00A0»").arg(text.trimmed()); }
 
 // "JJ/MM/AA" -> "YYYYMMDD", the century as the log reads it; the date is valid.
 QString adifDate(const QString& date)

@@ -29,14 +29,14 @@ QString closingMessage(const QString& path, const StandardExport& done)
     text += QStringLiteral("\r\n");
     const qsizetype out = done.leftOut.size();
     text += out == 0   ? QStringLiteral("Aucune ligne laissée de côté.")
-            : out == 1 ? QStringLiteral("1 ligne illisible laissée de côté :")
-                       : QStringLiteral("%1 lignes illisibles laissées de côté :").arg(out);
+            : out == 1 ? QStringLiteral("1 ligne illisible laissée de côté\u00A0:")
+                       : QStringLiteral("%1 lignes illisibles laissées de côté\u00A0:").arg(out);
     text += listed(done.leftOut);
     const qsizetype modes = done.unknownModes.size();
     if (modes > 0) {
         text += QStringLiteral("\r\n");
-        text += modes == 1 ? QStringLiteral("1 QSO écrit avec un mode inconnu, tel qu'il a été saisi :")
-                           : QStringLiteral("%1 QSO écrits avec un mode inconnu, tels qu'ils ont été saisis :").arg(modes);
+        text += modes == 1 ? QStringLiteral("1 QSO écrit avec un mode inconnu, tel qu'il a été saisi\u00A0:")
+                           : QStringLiteral("%1 QSO écrits avec un mode inconnu, tels qu'ils ont été saisis\u00A0:").arg(modes);
         text += listed(done.unknownModes);
     }
     return text;
@@ -56,7 +56,7 @@ Result checkedTarget(QString& target)
     return Result::success();
 }
 
-QString lineLabel(qsizetype index) { return QStringLiteral("ligne %1 : ").arg(index + 1); }
+QString lineLabel(qsizetype index) { return QStringLiteral("ligne %1\u00A0: ").arg(index + 1); }
 
 } // namespace
 
@@ -87,7 +87,7 @@ StandardExport exportStandardAdif(const QString& dataDir, const QString& callsig
             continue;
         }
         if (record.unknownMode)
-            done.unknownModes << lineLabel(i) + QStringLiteral("mode inconnu « %1 »").arg(record.typedMode);
+            done.unknownModes << lineLabel(i) + QStringLiteral("mode inconnu «\u00A0%1\u00A0»").arg(record.typedMode);
         writer->add(record);
         ++done.written;
     }

@@ -186,11 +186,11 @@ TEST_F(StandardAdif, AnotherReaderFindsEveryFieldInTheAsciiFile)
     EXPECT_EQ(done.written, qsos.size());
     EXPECT_EQ(done.message, QStringLiteral("Le fichier a été enregistré sous le nom : %1\r\n"
                                            "12 QSO écrits.\r\n"
-                                           "2 lignes illisibles laissées de côté :\r\n"
-                                           "   ligne 6 : indicatif illisible « GARBAGE LINE »\r\n"
-                                           "   ligne 9 : date illisible « 31/02/09 »\r\n"
-                                           "1 QSO écrit avec un mode inconnu, tel qu'il a été saisi :\r\n"
-                                           "   ligne 14 : mode inconnu « XYZ »")
+                                           "2 lignes illisibles laissées de côté\u00A0:\r\n"
+                                           "   ligne 6\u00A0: indicatif illisible «\u00A0GARBAGE LINE\u00A0»\r\n"
+                                           "   ligne 9\u00A0: date illisible «\u00A031/02/09\u00A0»\r\n"
+                                           "1 QSO écrit avec un mode inconnu, tel qu'il a été saisi\u00A0:\r\n"
+                                           "   ligne 14\u00A0: mode inconnu «\u00A0XYZ\u00A0»")
                                 .arg(QDir::toNativeSeparators(path("out.adi"))));
 }
 

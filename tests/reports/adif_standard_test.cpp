@@ -31,19 +31,19 @@ ReadBack readAdi(const QByteArray& bytes)
         if (inHeader && file.preamble.isNull())
             file.preamble = bytes.left(open);
         const qsizetype close = bytes.indexOf('>', open);
-        const QList<QByteArray> spec = bytes.mid(open + 1, close - open - 1).toUpper().split(':');
-        if (spec[0] == "EOH") {
+        const QList<QByteArray> tagParts = bytes.mid(open + 1, close - open - 1).toUpper().split(':');
+        if (tagParts[0] == "EOH") {
             file.header = fields;
             fields.clear();
             inHeader = false;
-        } else if (spec[0] == "EOR") {
+        } else if (tagParts[0] == "EOR") {
             file.records << fields;
             fields.clear();
         } else {
-            const int length = spec.value(1).toInt();
-            fields[QString::fromLatin1(spec[0])] = QString::fromLatin1(bytes.mid(close + 1, length));
+            const int length = tagParts.value(1).toInt();
+            fields[QString::fromLatin1(tagParts[0])] = QString::fromLatin1(bytes.mid(close + 1, length));
         }
-        pos = close + 1 + (spec.size() > 1 ? spec[1].toInt() : 0);
+        pos = close + 1 + (tagParts.size() > 1 ? tagParts[1].toInt() : 0);
     }
     EXPECT_TRUE(fields.isEmpty()) << "record without <EOR>";
     return file;

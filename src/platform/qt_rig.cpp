@@ -45,7 +45,7 @@ QString hamlibErrorText(int code)
     case RIG_ENIMPL:
     case RIG_ENAVAIL: return QStringLiteral("fonction absente de ce poste");
     case RIG_ETIMEOUT: return QStringLiteral("le poste ne répond pas");
-    case RIG_EIO: return QStringLiteral("liaison impossible (câble, port ou adresse)");
+    case RIG_EIO: return QStringLiteral("liaison impossible, vérifiez le câble, le port ou l'adresse");
     case RIG_EINTERNAL: return QStringLiteral("erreur interne de Hamlib");
     case RIG_EPROTO: return QStringLiteral("réponse incompréhensible du poste");
     case RIG_ERJCTED: return QStringLiteral("commande refusée par le poste");

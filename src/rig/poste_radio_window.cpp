@@ -37,7 +37,11 @@ PosteRadio::PosteRadio(AppContext& context, RigControl& rigControl, QWidget* par
     setWindowTitle(QStringLiteral("Poste radio"));
     buildControls();
     fill(loadRigConfig(*ctx.settings, ctx.stationSection()));
-    Etat->setText(control.following() ? rigStatusText(control.lastReading()) : QStringLiteral("Poste : suivi arrêté"));
+    const RigReading& last = control.lastReading();
+    if (!control.following())
+        Etat->setText(QStringLiteral("Poste : suivi arrêté"));
+    else
+        Etat->setText(last.ok || !last.reason.isEmpty() ? rigStatusText(last) : QStringLiteral("Poste : connexion en cours"));
     connect(&control, &RigControl::readingChanged, this, [this](const RigReading& reading) { Etat->setText(rigStatusText(reading)); });
     connect(&control, &RigControl::followingChanged, this, [this](bool on) {
         Etat->setText(on ? QStringLiteral("Poste : connexion en cours") : QStringLiteral("Poste : suivi arrêté"));
@@ -66,6 +70,7 @@ void PosteRadio::buildControls()
     Adresse = new QLineEdit;
     Suivre = new QCheckBox(QStringLiteral("Suivre le poste"));
     Etat = new QLabel;
+    Etat->setWordWrap(true); // a reason may be longer than the fields
     Enregistrer = new QPushButton(QStringLiteral("Enregistrer"));
     Fermer = new QPushButton(QStringLiteral("Fermer"));
 

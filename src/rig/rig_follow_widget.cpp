@@ -15,9 +15,8 @@ RigFollower::RigFollower(Main& owner, RigControl& rigControl)
     : QObject(&owner), main(owner), control(rigControl), status(new QLabel)
 {
     status->setObjectName(QStringLiteral("Poste_Etat"));
-    // Room for the longest reason, so the bar never jumps as the text changes.
-    status->setMinimumWidth(status->fontMetrics().horizontalAdvance(QStringLiteral("Poste : non connecté (liaison impossible (câble, port ou adresse))")));
-    main.statusBar()->addWidget(status);
+    // The whole width of the bar, so that it never jumps as the text changes.
+    main.statusBar()->addWidget(status, 1);
     main.statusBar()->setSizeGripEnabled(false);
     main.statusBar()->hide();
     connect(&control, &RigControl::readingChanged, this, &RigFollower::showReading);

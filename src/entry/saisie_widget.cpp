@@ -4,6 +4,7 @@
 #include "platform/messages.h"
 #include "platform/settings.h"
 #include "shell/main_window.h"
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -223,4 +224,13 @@ void SaisieFrame::Init_Saisie()
 {
     resetFields(false);
     main.Annule_Saisie->setEnabled(false);
+}
+
+bool SaisieFrame::entryIdle() const
+{
+    const auto busy = [](const QComboBox* combo) {
+        return combo->view()->isVisible() || (combo->hasFocus() && combo->currentText() != combo->itemText(combo->currentIndex()));
+    };
+    return isEnabled() && !Modification_En_Cours && !Insertion_En_Cours && !Liste_Verrouillee && Ind_A->text().isEmpty()
+        && !Prenom_A->isEnabled() && !busy(Bande_A) && !busy(Mode_A);
 }

@@ -20,6 +20,9 @@ public:
 
     // Resets every field for a new QSO.
     void Init_Saisie();
+    // No QSO is being typed, edited or inserted, and the band and mode lists
+    // are not in the operator's hands: the radio may set them.
+    bool entryIdle() const;
     // Connects the log list, its buttons and the date menu of the main window.
     void wireMain();
 

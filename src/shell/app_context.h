@@ -8,6 +8,8 @@ class FileDialogs;
 class Http;
 class Messages;
 class Printer;
+class Rig;
+class RigControl;
 class Settings;
 
 // What every window is given: the platform services and the process-wide
@@ -20,6 +22,10 @@ struct AppContext {
     Printer* printer = nullptr;
     Http* http = nullptr;
     FileDialogs* fileDialogs = nullptr;
+    Rig* rig = nullptr; // the radio's control library; none in most tests
+    // Follows the radio (set by the main window when a rig is given);
+    // rigControl->tune(hz) tunes the radio while following is on.
+    RigControl* rigControl = nullptr;
 
     // The current station; "FXXXX" while none is configured.
     QString Indicatif_Station = noStation;

@@ -2,6 +2,7 @@
 #include "platform/data_dir.h"
 #include "platform/qt_http.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_rig.h"
 #include "shell/main_window.h"
 #include <QApplication>
 #include <QIcon>
@@ -26,6 +27,8 @@ int main(int argc, char* argv[])
     context.fileDialogs = &fileDialogs;
     QtHttp http;
     context.http = &http;
+    HamlibRig rig;
+    context.rig = &rig;
     Main window(context);
     window.load();
     return app.exec();

@@ -1,0 +1,38 @@
+#pragma once
+#include "platform/rig.h"
+#include <QObject>
+#include <QPointer>
+
+class Main;
+class PosteRadio;
+class QComboBox;
+class QLabel;
+class RigControl;
+
+// Joins the radio to the main window: the status label, the band and mode
+// of the entry while no QSO is being typed, and the "Poste radio" window.
+class RigFollower : public QObject {
+    Q_OBJECT
+public:
+    RigFollower(Main& main, RigControl& control);
+
+    // Reads the current station's choices and follows the radio, or stops.
+    void reconfigure();
+    void openSettings();
+    QLabel* statusLabel() const { return status; }
+
+private:
+    void showReading(const RigReading& reading);
+    void applyToEntry(const RigReading& reading);
+    // Selects the text in the list, remembering it as a hand choice would be.
+    void choose(QComboBox* combo, const QString& text, const QString& key);
+
+    Main& main;
+    RigControl& control;
+    QLabel* status;
+    QPointer<PosteRadio> window;
+    // What the radio last put into the entry; cleared whenever the entry is
+    // busy or the radio lost, so the radio's choice comes back afterwards.
+    QString appliedBand;
+    QString appliedMode;
+};

@@ -1,4 +1,5 @@
 #pragma once
+#include "logbook/departments.h"
 #include "platform/result.h"
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,7 @@
 enum class DepartmentState { NotContacted, Unconfirmed, Confirmed };
 
 constexpr int mapBoxCount = 100;
-constexpr int visibleDepartments = 96;
+constexpr int visibleDepartments = awardDepartmentCount; // one box for each
 
 struct CarteDepartements {
     QString group; // "HF", "VHF" or "UHF" as asked

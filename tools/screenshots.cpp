@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <random>
 
@@ -46,6 +47,12 @@ QStringList demoLog()
         q.rste = QStringLiteral("57");
         q.chateau = castles[random() % castles.size()];
         q.qsl = random() % 4 != 0;
+        lines << buildLogLine(q).text;
+    }
+    // Two lines of an old log, with departments that no longer count.
+    for (const char* old : {"20", "98"}) {
+        Ligne_Log q = Ligne_Log::fromLine(lines.last());
+        q.dpt = QString::fromLatin1(old);
         lines << buildLogLine(q).text;
     }
     return lines;
@@ -106,7 +113,13 @@ int main(int argc, char* argv[])
                 }
             }
         }
-        shoot(main.Mnu_Carte_HB, "Carte_Acti_DFCF", QStringLiteral("carte"));
+        if (QWidget* carte = shoot(main.Mnu_Carte_HB, "Carte_Acti_DFCF", QStringLiteral("carte"))) {
+            // Xvfb has no window manager to maximise a window: give it the screen's area as one would.
+            carte->setGeometry(carte->screen()->availableGeometry());
+            QApplication::processEvents();
+            save(carte, out, QStringLiteral("carte_maximisee"));
+            carte->showNormal();
+        }
         if (QWidget* contacted = shoot(main.Mnu_C_Contacte, "Aff_Contacte", QStringLiteral("contactes"))) {
             if (auto* show = contacted->findChild<QPushButton*>(QStringLiteral("Afficher"))) {
                 show->click();

@@ -1,5 +1,6 @@
 #include "awards/award_figures.h"
 #include "logbook/bands.h"
+#include "logbook/departments.h"
 #include "logbook/log_line.h"
 #include "logbook/station.h"
 #include "platform/text_file.h"
@@ -50,12 +51,12 @@ void GroupFigures::add(const QString& line)
         return;
     ++confirmed;
     confirmedLines.append(line);
-    // A department outside 0..97 (blank, letters, "98") still counts the
+    // A department outside the 96 (blank, "00", "20", "98") still counts the
     // record but flags nothing.
-    const int index = departmentIndex(logFieldTrimmed(line, LogField::Dpt));
-    if (index < 0 || index >= departmentSlots)
+    const int index = awardDepartmentIndex(logFieldTrimmed(line, LogField::Dpt));
+    if (index < 0)
         return;
-    if (!departmentFlags[index] && index >= 1)
+    if (!departmentFlags[index])
         ++confirmedDepartments;
     departmentFlags[index] = true;
     lastConfirmedLine[index] = line;

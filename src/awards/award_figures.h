@@ -13,7 +13,7 @@ constexpr int departmentSlots = 98; // indexes 0 to 97; 96 is "2a", 97 is "2b"
 struct GroupFigures {
     int contacted = 0;             // records of the group
     int confirmed = 0;             // confirmed records of the group (C)
-    int confirmedDepartments = 0;  // flags set among indexes 1 to 97 (D)
+    int confirmedDepartments = 0;  // flags set, each one of the 96 departments (D)
     std::array<bool, departmentSlots> departmentFlags{};
     // The confirmed lines in log order, and per department the last of them.
     QStringList confirmedLines;

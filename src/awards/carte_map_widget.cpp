@@ -1,124 +1,21 @@
 #include "awards/carte_map_widget.h"
+#include "awards/map_labels.h"
 #include "logbook/log_line.h"
 #include <QFile>
-#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <algorithm>
-#include <vector>
+#include <cmath>
 
 namespace {
 
-// Paris and its three neighbours are too small to read on the whole map.
-constexpr int parisBoxes[] = {75, 92, 93, 94};
+// Heights of the drawing in screen pixels: below the least, the numbers
+// would be too small to read; the hint leaves room to spare.
+constexpr int leastMapPixels = 460;
+constexpr int hintedMapPixels = 600;
 
-bool isParisBox(int box) { return std::find(std::begin(parisBoxes), std::end(parisBoxes), box) != std::end(parisBoxes); }
-
-// The point of a shape farthest from its outline, found on a rendering of the
-// shape alone: a number box there stays inside even a bent or island-strewn
-// department, where the centre of the bounding box may fall in the sea.
-QPointF innerCentre(QSvgRenderer& renderer, const QString& id)
-{
-    const QRectF bounds = renderer.boundsOnElement(id);
-    const qreal largest = std::max(bounds.width(), bounds.height());
-    if (largest <= 0)
-        return bounds.center();
-    const qreal scale = std::clamp(100.0 / largest, 2.0, 12.0);
-    const int width = int(std::ceil(bounds.width() * scale)) + 2;
-    const int height = int(std::ceil(bounds.height() * scale)) + 2;
-    QImage image(width, height, QImage::Format_Grayscale8);
-    image.fill(255);
-    {
-        QPainter painter(&image);
-        renderer.render(&painter, id, QRectF(1, 1, bounds.width() * scale, bounds.height() * scale));
-    }
-    // Chamfer distance to the nearest pixel outside the shape, in two passes.
-    constexpr int far = 1 << 28;
-    std::vector<int> distance(size_t(width) * height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            distance[size_t(y) * width + x] = image.constScanLine(y)[x] < 128 ? far : 0;
-    const auto at = [&](int x, int y) -> int& { return distance[size_t(y) * width + x]; };
-    for (int y = 1; y < height - 1; ++y)
-        for (int x = 1; x < width - 1; ++x)
-            at(x, y) = std::min({at(x, y), at(x - 1, y) + 3, at(x, y - 1) + 3, at(x - 1, y - 1) + 4, at(x + 1, y - 1) + 4});
-    int best = -1;
-    QPoint bestPixel;
-    for (int y = height - 2; y >= 1; --y)
-        for (int x = width - 2; x >= 1; --x) {
-            at(x, y) = std::min({at(x, y), at(x + 1, y) + 3, at(x, y + 1) + 3, at(x + 1, y + 1) + 4, at(x - 1, y + 1) + 4});
-            if (at(x, y) > best) {
-                best = at(x, y);
-                bestPixel = QPoint(x, y);
-            }
-        }
-    if (best <= 0)
-        return bounds.center();
-    return {bounds.x() + (bestPixel.x() - 1 + 0.5) / scale, bounds.y() + (bestPixel.y() - 1 + 0.5) / scale};
-}
-
-// The drawing with every department filled with its state colour, under one
-// group that gives the outlines.
-QByteArray colouredSvg(const QByteArray& svg, const std::array<DepartmentState, mapBoxCount>& states, qreal stroke)
-{
-    const qsizetype open = svg.indexOf("<svg");
-    const qsizetype openEnd = svg.indexOf('>', open);
-    const qsizetype close = svg.lastIndexOf("</svg>");
-    if (open < 0 || openEnd < 0 || close < openEnd)
-        return svg;
-    QByteArray out;
-    out.reserve(svg.size() + 4096);
-    out += svg.left(openEnd + 1);
-    out += "<g fill=\"#ffffff\" stroke=\"#404040\" stroke-linejoin=\"round\" stroke-width=\"" + QByteArray::number(stroke)
-           + "\">";
-    qsizetype pos = openEnd + 1;
-    for (;;) {
-        const qsizetype at = svg.indexOf("id=\"", pos);
-        if (at < 0 || at > close)
-            break;
-        const qsizetype quote = svg.indexOf('"', at + 4);
-        if (quote < 0 || quote > close)
-            break;
-        out += svg.mid(pos, quote + 1 - pos);
-        const bool attribute = at > 0 && QChar(svg[at - 1]).isSpace();
-        const int box = attribute ? departmentIndex(QString::fromLatin1(svg.mid(at + 4, quote - at - 4))) : -1;
-        if (box > 0 && box < mapBoxCount)
-            out += " fill=\"" + DepartmentMapWidget::stateColour(states[box]).name().toLatin1() + "\"";
-        pos = quote + 1;
-    }
-    out += svg.mid(pos, close - pos);
-    out += "</g>";
-    out += svg.mid(close);
-    return out;
-}
-
-struct MeasuredMap {
-    QByteArray svg;
-    QRectF viewBox;
-    QRectF parisArea;
-    std::array<QPointF, mapBoxCount> anchors{};
-    std::array<bool, mapBoxCount> placed{};
-};
-
-MeasuredMap measure(QSvgRenderer& plain)
-{
-    MeasuredMap map;
-    map.viewBox = plain.viewBoxF();
-    QRectF paris;
-    for (int box = 1; box < mapBoxCount; ++box) {
-        const QString id = DepartmentMapWidget::elementId(box);
-        if (!isVisibleBox(box) || !plain.elementExists(id))
-            continue;
-        map.anchors[box] = innerCentre(plain, id);
-        map.placed[box] = true;
-        if (isParisBox(box))
-            paris |= plain.boundsOnElement(id);
-    }
-    // A square around the four departments with a margin, as the inset is square.
-    const qreal side = std::max(paris.width(), paris.height()) * 1.4;
-    map.parisArea = QRectF(paris.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
-    return map;
-}
+// Beyond this height a number box grows no more: the numbers stay a label, not a poster.
+constexpr qreal largestLabelHeight = 24;
 
 } // namespace
 
@@ -126,10 +23,6 @@ DepartmentMapWidget::DepartmentMapWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture1"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    QFont boxFont = font();
-    boxFont.setBold(true);
-    boxFont.setPointSizeF(9);
-    setFont(boxFont);
 }
 
 DepartmentMapWidget::~DepartmentMapWidget() = default;
@@ -140,21 +33,18 @@ bool DepartmentMapWidget::loadMap(const QString& svgPath)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
-    // Finding the inner centres takes a moment: done once per drawing, not per opening.
+    // Measuring the shapes and placing the boxes takes a moment: done once per drawing, not per opening.
     static MeasuredMap measured;
     if (measured.svg != bytes) {
         QSvgRenderer plain(bytes);
         if (!plain.isValid())
             return false;
-        measured = measure(plain);
+        measured = measureMap(plain);
         measured.svg = bytes;
     }
-    svg = measured.svg;
-    viewBox = measured.viewBox;
-    parisArea = measured.parisArea;
-    anchors = measured.anchors;
-    placed = measured.placed;
+    drawing = measured;
     rebuildRenderers();
+    updateGeometry();
     update();
     return true;
 }
@@ -168,36 +58,29 @@ void DepartmentMapWidget::setStates(const std::array<DepartmentState, mapBoxCoun
 
 void DepartmentMapWidget::rebuildRenderers()
 {
-    if (svg.isEmpty())
+    if (drawing.svg.isEmpty())
         return;
-    mainRenderer = std::make_unique<QSvgRenderer>(colouredSvg(svg, states, 0.6));
-    const qreal insetScale = parisArea.width() > 0 ? (viewBox.width() * 0.22) / parisArea.width() : 1;
-    insetRenderer = std::make_unique<QSvgRenderer>(colouredSvg(svg, states, 0.8 / insetScale));
+    mainRenderer = std::make_unique<QSvgRenderer>(colouredSvg(drawing.svg, states, 0.6));
+    const qreal insetScale = drawing.parisArea.width() > 0 ? drawing.insetArea.width() / drawing.parisArea.width() : 1;
+    insetRenderer = std::make_unique<QSvgRenderer>(colouredSvg(drawing.svg, states, 0.8 / insetScale));
 }
 
-QColor DepartmentMapWidget::stateColour(DepartmentState state)
+QSize DepartmentMapWidget::deviceIndependent(int deviceHeight) const
 {
-    switch (state) {
-    case DepartmentState::Confirmed: return {128, 255, 128};
-    case DepartmentState::Unconfirmed: return {255, 192, 192};
-    case DepartmentState::NotContacted: break;
-    }
-    return {255, 255, 128};
+    // The numbers must be readable on the screen's own pixels, whatever the scale factor.
+    const qreal height = deviceHeight / std::max<qreal>(1, devicePixelRatioF());
+    const qreal ratio = drawing.viewBox.isEmpty() ? 613.0 / 585.0 : drawing.viewBox.width() / drawing.viewBox.height();
+    return {int(std::ceil(height * ratio)) + 2, int(std::ceil(height)) + 2};
 }
 
-QString DepartmentMapWidget::elementId(int box)
-{
-    return departmentLabel(box).toUpper();
-}
-
-QSize DepartmentMapWidget::sizeHint() const { return {660, 630}; }
-QSize DepartmentMapWidget::minimumSizeHint() const { return {440, 420}; }
+QSize DepartmentMapWidget::sizeHint() const { return deviceIndependent(hintedMapPixels); }
+QSize DepartmentMapWidget::minimumSizeHint() const { return deviceIndependent(leastMapPixels); }
 
 QRectF DepartmentMapWidget::mapRect() const
 {
-    if (viewBox.isEmpty())
+    if (drawing.viewBox.isEmpty())
         return rect();
-    QSizeF size = viewBox.size();
+    QSizeF size = drawing.viewBox.size();
     size.scale(QSizeF(width() - 2, height() - 2), Qt::KeepAspectRatio);
     return {QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size};
 }
@@ -205,40 +88,27 @@ QRectF DepartmentMapWidget::mapRect() const
 QPointF DepartmentMapWidget::toWidget(const QPointF& user) const
 {
     const QRectF area = mapRect();
-    const qreal k = area.width() / viewBox.width();
-    return area.topLeft() + (user - viewBox.topLeft()) * k;
+    const qreal k = area.width() / drawing.viewBox.width();
+    return area.topLeft() + (user - drawing.viewBox.topLeft()) * k;
 }
 
-QRectF DepartmentMapWidget::insetRect() const
+QRectF DepartmentMapWidget::toWidget(const QRectF& user) const
 {
-    // The open sea of the Channel, top left of the drawing.
-    const qreal side = viewBox.width() * 0.22;
-    const QPointF topLeft = toWidget(viewBox.topLeft() + QPointF(4, 4));
-    const QPointF bottomRight = toWidget(viewBox.topLeft() + QPointF(4 + side, 4 + side));
-    return {topLeft, bottomRight};
+    return {toWidget(user.topLeft()), toWidget(user.bottomRight())};
 }
 
-QPointF DepartmentMapWidget::toInset(const QPointF& user) const
-{
-    const QRectF inset = insetRect();
-    return inset.topLeft() + (user - parisArea.topLeft()) * (inset.width() / parisArea.width());
-}
-
-bool DepartmentMapWidget::inInset(int box) const { return isParisBox(box); }
-
-QSizeF DepartmentMapWidget::labelSize() const
-{
-    const QFontMetricsF metrics(font());
-    return {metrics.horizontalAdvance(QStringLiteral("88")) + 6, metrics.height() + 2};
-}
+QRectF DepartmentMapWidget::insetRect() const { return hasMap() ? toWidget(drawing.insetArea) : QRectF(); }
 
 QRectF DepartmentMapWidget::labelRect(int box) const
 {
-    if (!hasMap() || box < 0 || box >= mapBoxCount || !placed[box])
+    if (!hasMap() || box < 0 || box >= mapBoxCount || !drawing.placed[box])
         return {};
-    const QPointF centre = inInset(box) ? toInset(anchors[box]) : toWidget(anchors[box]);
-    const QSizeF size = labelSize();
-    return {centre - QPointF(size.width() / 2, size.height() / 2), size};
+    const QRectF scaled = toWidget(drawing.labels[box]);
+    if (scaled.height() <= largestLabelHeight)
+        return scaled;
+    const qreal shrink = largestLabelHeight / scaled.height();
+    const QSizeF size(scaled.width() * shrink, largestLabelHeight);
+    return {scaled.center() - QPointF(size.width() / 2, size.height() / 2), size};
 }
 
 void DepartmentMapWidget::paintEvent(QPaintEvent*)
@@ -251,9 +121,14 @@ void DepartmentMapWidget::paintEvent(QPaintEvent*)
     }
     painter.setRenderHint(QPainter::Antialiasing);
     mainRenderer->render(&painter, mapRect());
+    paintInset(painter);
+    paintLabels(painter);
+}
 
+void DepartmentMapWidget::paintInset(QPainter& painter)
+{
     const QRectF inset = insetRect();
-    const QRectF marker(toWidget(parisArea.topLeft()), toWidget(parisArea.bottomRight()));
+    const QRectF marker = toWidget(drawing.parisBounds.adjusted(-1, -1, 1, 1));
     painter.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(marker);
@@ -263,18 +138,39 @@ void DepartmentMapWidget::paintEvent(QPaintEvent*)
     painter.drawRect(inset);
     painter.save();
     painter.setClipRect(inset.adjusted(1, 1, -1, -1));
-    const qreal k = inset.width() / parisArea.width();
-    insetRenderer->render(&painter, QRectF(inset.topLeft() - (parisArea.topLeft() - viewBox.topLeft()) * k,
-                                           viewBox.size() * k));
+    const qreal k = inset.width() / drawing.parisArea.width();
+    insetRenderer->render(&painter, QRectF(inset.topLeft() - (drawing.parisArea.topLeft() - drawing.viewBox.topLeft()) * k,
+                                           drawing.viewBox.size() * k));
     painter.restore();
+}
 
+void DepartmentMapWidget::paintLabels(QPainter& painter)
+{
+    const QSizeF size = labelRect(1).size();
+    QFont boxFont = font();
+    boxFont.setBold(true);
+    boxFont.setPixelSize(std::max(6, int(size.height() * 0.8)));
+    while (boxFont.pixelSize() > 6 && QFontMetricsF(boxFont).horizontalAdvance(QStringLiteral("88")) > size.width() - 2)
+        boxFont.setPixelSize(boxFont.pixelSize() - 1);
+    painter.setFont(boxFont);
+    // A box pushed off its department points at it; the lines go under every box.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::black);
+    for (int box = 1; box < mapBoxCount; ++box) {
+        const QRectF label = labelRect(box);
+        const QPointF anchor = toWidget(drawing.anchors[box]);
+        if (label.isEmpty() || label.contains(anchor))
+            continue;
+        painter.drawLine(anchor, nearestOnRect(label, anchor));
+        painter.drawEllipse(anchor, 1.5, 1.5);
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int box = 1; box < mapBoxCount; ++box) {
         const QRectF label = labelRect(box);
         if (label.isEmpty())
             continue;
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::white);
+        painter.setBrush(stateColour(states[box]));
         painter.drawRect(label);
         painter.drawText(label, Qt::AlignCenter, departmentLabel(box));
     }

@@ -1,17 +1,14 @@
 #pragma once
-#include "awards/map.h"
-#include <QByteArray>
-#include <QPointF>
-#include <QRectF>
+#include "awards/carte_map_widget_measure.h"
 #include <QWidget>
-#include <array>
 #include <memory>
 
 class QSvgRenderer;
 
-// The map picture: every department's shape filled with its state colour and
-// its number in a box at the shape's inner centre; Paris and its three
-// neighbours are repeated enlarged in an inset at the top left.
+// The map picture: every department's shape and its number box filled with its
+// state colour; Paris and its three neighbours are repeated enlarged in an
+// inset at the top left. The drawing, the inset and the boxes scale together
+// with the widget, so the boxes never overlap.
 class DepartmentMapWidget : public QWidget {
     Q_OBJECT
 public:
@@ -20,16 +17,17 @@ public:
 
     // The SVG drawing of the departments; false when it is missing or unreadable.
     bool loadMap(const QString& svgPath);
-    bool hasMap() const { return !svg.isEmpty(); }
+    bool hasMap() const { return !drawing.svg.isEmpty(); }
 
     void setStates(const std::array<DepartmentState, mapBoxCount>& states);
     DepartmentState state(int box) const { return states[box]; }
 
     // Where the number box of a visible department is drawn, in widget coordinates.
     QRectF labelRect(int box) const;
+    // The Paris inset, in widget coordinates.
+    QRectF insetRect() const;
 
-    static QColor stateColour(DepartmentState state);
-    static QString elementId(int box); // "01".."95", "2A", "2B"
+    static QColor stateColour(DepartmentState state) { return stateColourOf(state); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -39,18 +37,14 @@ protected:
 
 private:
     void rebuildRenderers();
-    QRectF mapRect() const;                 // the whole drawing, aspect kept
-    QRectF insetRect() const;               // the Paris inset, in widget coordinates
+    void paintInset(QPainter& painter);
+    void paintLabels(QPainter& painter);
+    QRectF mapRect() const; // the whole drawing, aspect kept
     QPointF toWidget(const QPointF& user) const;
-    QPointF toInset(const QPointF& user) const;
-    bool inInset(int box) const;
-    QSizeF labelSize() const;
+    QRectF toWidget(const QRectF& user) const;
+    QSize deviceIndependent(int deviceHeight) const;
 
-    QByteArray svg;
-    QRectF viewBox;
-    QRectF parisArea; // user units of the inset's content
-    std::array<QPointF, mapBoxCount> anchors{}; // inner centre of each shape, user units
-    std::array<bool, mapBoxCount> placed{};      // the drawing holds the department's shape
+    MeasuredMap drawing;
     std::array<DepartmentState, mapBoxCount> states{};
     std::unique_ptr<QSvgRenderer> mainRenderer;
     std::unique_ptr<QSvgRenderer> insetRenderer;

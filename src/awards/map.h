@@ -1,4 +1,5 @@
 #pragma once
+#include "logbook/departments.h"
 #include "platform/result.h"
 #include <QString>
 #include <QStringList>
@@ -11,18 +12,23 @@
 enum class DepartmentState { NotContacted, Unconfirmed, Confirmed };
 
 constexpr int mapBoxCount = 100;
-constexpr int visibleDepartments = 96;
+constexpr int visibleDepartments = awardDepartmentCount; // one box for each
 
 struct CarteDepartements {
+    QString group; // "HF", "VHF" or "UHF" as asked
     std::array<DepartmentState, mapBoxCount> Dep{};
-    int contacted = 0;   // boxes 1 to 99 contacted, the hidden 20, 98, 99 included
+    int contacted = 0;   // departments contacted, among the 96
     int unconfirmed = 0;
     int confirmed = 0;
+    // QSOs of the group whose department is none of the 96 (00, 20, 98, blank...):
+    // how many, and their department texts, sorted, each once.
+    int outsideQsos = 0;
+    QStringList outsideDepartments;
 };
 
 // Colours the boxes from the log lines of the group and counts them; a line
-// whose band has no group, or whose department is no number 0-99 ("2a" and
-// "2b" aside), marks nothing. A confirmed box stays confirmed.
+// whose band has no group marks nothing, nor does a line whose department is
+// none of the 96 (it is counted apart). A confirmed box stays confirmed.
 CarteDepartements Colore_Carte(const QStringList& logLines, const QString& group);
 
 struct CarteRead {
@@ -44,6 +50,7 @@ struct CarteTexts {
     QString Nb_Conf;
     QString Nb_Nconf;
     QString Nb_Ncont;
+    QString Hors_Dpt; // empty when every QSO of the group has one of the 96 departments
 };
 CarteTexts carteTexts(const CarteDepartements& carte);
 

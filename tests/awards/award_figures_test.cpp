@@ -1,16 +1,16 @@
 #include "awards/award_figures.h"
+#include "logbook/departments.h"
 #include "logbook/log_line.h"
 #include "support/test_env.h"
 
 namespace {
 
-// Confirmed records spread over the departments 1..departments in turn.
+// Confirmed records spread over the first departments of the award in turn.
 QStringList confirmed(int count, int departments, const QString& band = "14 Mhz")
 {
     QStringList lines;
     for (int i = 0; i < count; ++i) {
-        const int department = i % departments + 1;
-        const QString dpt = departmentLabel(department);
+        const QString dpt = awardDepartments()[i % departments];
         lines << qsoLine("F6AAA", dpt, dpt + QString::number(i % 1000).rightJustified(3, '0'), "01/02/08", "10:00",
                          band, true);
     }
@@ -127,15 +127,30 @@ TEST(AwardFigures, CorsicaZeroTwentyAndOddDepartments)
     const AwardFigures figures = computeAwardFigures(lines);
     EXPECT_EQ(figures.vhf.confirmedDepartments, 1);
     EXPECT_TRUE(figures.vhf.departmentFlags[97]);
+    EXPECT_EQ(figures.vhf.lastConfirmedLine[97], lines[0]);
     EXPECT_EQ(figures.uhf.confirmedDepartments, 1);
     EXPECT_TRUE(figures.uhf.departmentFlags[96]);
-    // 96 and 20 count; 0 is flagged but never counted; the rest count as
-    // confirmed records without a department.
+    // Only "2A" is one of the 96; the others ("96", "20", "00", "98", blank...)
+    // count as confirmed castles without a department.
     EXPECT_EQ(figures.hf.confirmed, 9);
-    EXPECT_EQ(figures.hf.confirmedDepartments, 2);
-    EXPECT_TRUE(figures.hf.departmentFlags[0]);
-    EXPECT_TRUE(figures.hf.departmentFlags[20]);
-    EXPECT_EQ(figures.hf.lastConfirmedLine[96], lines[4]);
+    EXPECT_EQ(figures.hf.confirmedLines.size(), 9);
+    EXPECT_EQ(figures.hf.confirmedDepartments, 1);
+    EXPECT_FALSE(figures.hf.departmentFlags[0]);
+    EXPECT_FALSE(figures.hf.departmentFlags[20]);
+    EXPECT_EQ(figures.hf.lastConfirmedLine[96], lines[3]);
+}
+
+TEST(AwardFigures, OldDepartmentsNeverLiftTheCountAboveNinetySix)
+{
+    QStringList lines;
+    for (int index = 0; index < 100; ++index)
+        lines << qsoLine("F6AAA", departmentLabel(index), "00001", "01/02/08", "10:00", "14 Mhz", true);
+    const AwardFigures figures = computeAwardFigures(lines);
+    EXPECT_EQ(figures.hf.confirmed, 100);
+    EXPECT_EQ(figures.hf.confirmedDepartments, 96);
+    const AwardStatus excellence = awardStatus(awardRules("HF").last(), figures.hf);
+    EXPECT_TRUE(excellence.reached);
+    EXPECT_EQ(excellence.departments, 96);
 }
 
 TEST(AwardFigures, EmptyLogGivesZeroEverywhere)

@@ -1,6 +1,7 @@
 #include "awards/diplome_vhf_window.h"
 #include "awards/diplomes_window.h"
 #include "awards/score_chateaux_window.h"
+#include "logbook/departments.h"
 #include "logbook/log_line.h"
 #include "support/test_env.h"
 #include <QLabel>
@@ -32,12 +33,12 @@ protected:
     {
         return window.findChild<QLabel*>(name)->palette().color(QPalette::WindowText) == QColor(0, 128, 0);
     }
-    // Confirmed records, one per department 1..count.
+    // Confirmed records, one in each of the first count departments of the award.
     static QStringList confirmedInDepartments(int count, const QString& band)
     {
         QStringList lines;
-        for (int d = 1; d <= count; ++d)
-            lines << qsoLine("F6AAA", departmentLabel(d), departmentLabel(d) + "001", "01/02/08", "10:00", band, true);
+        for (const QString& dpt : awardDepartments().mid(0, count))
+            lines << qsoLine("F6AAA", dpt, dpt + "001", "01/02/08", "10:00", band, true);
         return lines;
     }
 };

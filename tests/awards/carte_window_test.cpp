@@ -1,5 +1,6 @@
 #include "awards/carte_map_widget.h"
 #include "awards/carte_window.h"
+#include "logbook/log_line.h"
 #include "support/test_env.h"
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +19,50 @@ protected:
     {
         const QRectF label = map.labelRect(box);
         return image.pixelColor(QPoint(int(label.center().x()), int(label.bottom()) + 4));
+    }
+
+    // Pixels of a colour inside an area, leaving out every number box: what
+    // the department's own shape shows.
+    static int shapePixels(const DepartmentMapWidget& map, const QImage& image, const QRectF& area, const QColor& colour)
+    {
+        QImage boxes(image.size(), QImage::Format_Grayscale8);
+        boxes.fill(0);
+        for (int box = 1; box < mapBoxCount; ++box) {
+            if (map.labelRect(box).isEmpty())
+                continue;
+            const QRect r = map.labelRect(box).toAlignedRect().adjusted(-1, -1, 1, 1) & boxes.rect();
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    boxes.scanLine(y)[x] = 1;
+        }
+        const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+        const QRgb wanted = colour.rgb();
+        int count = 0;
+        const QRect within = area.toAlignedRect() & image.rect();
+        for (int y = within.top(); y <= within.bottom(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+            for (int x = within.left(); x <= within.right(); ++x)
+                count += line[x] == wanted && !boxes.constScanLine(y)[x];
+        }
+        return count;
+    }
+
+    static void expectBoxesApart(const DepartmentMapWidget& map, const char* when)
+    {
+        const QRectF inset = map.insetRect();
+        for (int a = 1; a < mapBoxCount; ++a) {
+            const QRectF box = map.labelRect(a);
+            if (box.isEmpty())
+                continue;
+            EXPECT_TRUE(QRectF(map.rect()).contains(box)) << when << " " << a;
+            const bool paris = a == 75 || a == 92 || a == 93 || a == 94;
+            EXPECT_EQ(inset.contains(box), paris) << when << " " << a;
+            if (!paris) {
+                EXPECT_FALSE(inset.intersects(box)) << when << " " << a;
+            }
+            for (int b = a + 1; b < mapBoxCount; ++b)
+                EXPECT_FALSE(box.intersects(map.labelRect(b))) << when << " " << a << " and " << b;
+        }
     }
 };
 
@@ -98,4 +143,96 @@ TEST_F(CarteWithoutDrawingTest, AMissingDrawingIsReportedAndTheCountsStillShow)
     EXPECT_FALSE(window.findChild<DepartmentMapWidget*>("Picture1")->hasMap());
     EXPECT_EQ(window.findChild<QLabel*>("NB_Dep")->text(), "1");
     EXPECT_FALSE(window.grab().isNull());
+}
+
+TEST_F(CarteWindowTest, EveryDepartmentShowsItsStateColourAtTheDefaultSizeTheInsetIncluded)
+{
+    writeLog({});
+    Carte_Acti_DFCF window(context);
+    window.adjustSize();
+    auto* map = window.findChild<DepartmentMapWidget*>("Picture1");
+    ASSERT_TRUE(map && map->hasMap());
+    const QColor yellow = DepartmentMapWidget::stateColour(DepartmentState::NotContacted);
+    QList<int> departments;
+    for (int box = 1; box < mapBoxCount; ++box)
+        if (isVisibleBox(box))
+            departments << box;
+    // Two departments at a time, one unconfirmed and one confirmed, every other one not contacted.
+    const qsizetype half = departments.size() / 2;
+    for (qsizetype i = 0; i < half; ++i) {
+        const std::pair<int, DepartmentState> shown[] = {{departments[i], DepartmentState::Unconfirmed},
+                                                         {departments[i + half], DepartmentState::Confirmed}};
+        std::array<DepartmentState, mapBoxCount> states{};
+        for (const auto& [box, state] : shown)
+            states[box] = state;
+        map->setStates(states);
+        const QImage image = map->grab().toImage();
+        for (const auto& [box, state] : shown) {
+            const QColor colour = DepartmentMapWidget::stateColour(state);
+            const QRectF label = map->labelRect(box);
+            EXPECT_EQ(image.pixelColor(QPoint(int(label.left()) + 2, int(label.top()) + 2)), colour)
+                << departmentLabel(box).toStdString();
+            const bool paris = box == 75 || box == 92 || box == 93 || box == 94;
+            const QRectF where = paris ? map->insetRect() : QRectF(map->rect());
+            EXPECT_GE(shapePixels(*map, image, where, colour), 12) << departmentLabel(box).toStdString();
+        }
+        const QRectF other = map->labelRect(40);
+        if (shown[0].first != 40 && shown[1].first != 40) {
+            EXPECT_EQ(image.pixelColor(QPoint(int(other.left()) + 2, int(other.top()) + 2)), yellow);
+        }
+    }
+}
+
+TEST_F(CarteWindowTest, TheMapFollowsTheWindowAndItsNumberBoxesNeverOverlap)
+{
+    writeLog({hf("90", true), hf("68", false)});
+    Carte_Acti_DFCF window(context);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    window.adjustSize();
+    window.show();
+    auto* map = window.findChild<DepartmentMapWidget*>("Picture1");
+    ASSERT_TRUE(map && map->hasMap());
+    expectBoxesApart(*map, "default");
+    const qreal defaultHeight = map->labelRect(33).height();
+    // Large enough to read on the screen's own pixels at the least size.
+    EXPECT_GE(defaultHeight * map->devicePixelRatioF(), 13);
+    EXPECT_GE(map->labelRect(33).width(), defaultHeight);
+
+    window.resize(window.width() + 400, window.height() + 380);
+    QCoreApplication::processEvents();
+    expectBoxesApart(*map, "larger");
+    EXPECT_GT(map->labelRect(33).height(), defaultHeight * 1.2);
+    EXPECT_GT(map->insetRect().width(), map->labelRect(75).width() * 3);
+
+    window.resize(3000, 2400); // the boxes stop growing, and stay apart
+    QCoreApplication::processEvents();
+    expectBoxesApart(*map, "very large");
+    EXPECT_LE(map->labelRect(33).height(), 24);
+
+    const QImage image = map->grab().toImage();
+    for (const auto& [box, colour] : {std::pair{90, QColor(128, 255, 128)}, std::pair{68, QColor(255, 192, 192)}}) {
+        const QRectF label = map->labelRect(box);
+        EXPECT_EQ(image.pixelColor(QPoint(int(label.left()) + 2, int(label.top()) + 2)), colour) << box;
+    }
+}
+
+TEST_F(CarteWindowTest, QsosWithoutOneOfTheNinetySixDepartmentsAreSaidApart)
+{
+    writeLog({hf("20", true), hf("98", false), hf("00", true), hf("33", true), hf("33", false)});
+    Carte_Acti_DFCF window(context);
+    window.show();
+    EXPECT_EQ(window.findChild<QLabel*>("NB_Dep")->text(), "1");
+    EXPECT_EQ(window.findChild<QLineEdit*>("Nb_Conf")->text(), QStringLiteral(" 1 Dpt confirmés"));
+    EXPECT_EQ(window.findChild<QLineEdit*>("Nb_Ncont")->text(), QStringLiteral(" 95 Dpt non contactés"));
+    auto* outside = window.findChild<QLabel*>("Hors_Dpt");
+    ASSERT_NE(outside, nullptr);
+    EXPECT_TRUE(outside->isVisible());
+    EXPECT_EQ(outside->text(), QStringLiteral("3 QSO en HF avec un département hors des 96 (\"00\", \"20\", \"98\") : non "
+                                              "comptés sur la carte."));
+
+    window.findChild<QComboBox*>("Bande_A")->setCurrentText("VHF");
+    QTest::mouseClick(window.findChild<QPushButton*>("Afficher"), Qt::LeftButton);
+    EXPECT_FALSE(outside->isVisible());
+    EXPECT_TRUE(messages.shown.isEmpty());
 }

@@ -1,7 +1,7 @@
 #include "awards/diplome_vhf_window.h"
 #include "awards/diplomes_window.h"
 #include "awards/score_chateaux_window.h"
-#include "logbook/log_line.h"
+#include "logbook/departments.h"
 #include "reports/liste_hf_window.h"
 #include "shell/main_window.h"
 #include "support/test_env.h"
@@ -48,8 +48,8 @@ TEST_F(AwardMenus, ScoresOpenOnceAndRecomputeAfterClosing)
 TEST_F(AwardMenus, AnotherAwardButtonRebuildsTheOpenList)
 {
     QStringList log;
-    for (int d = 1; d <= 95; ++d)
-        log << qsoLine("F6AAA", departmentLabel(d), departmentLabel(d) + "001", "01/02/08", "10:00", "14 Mhz", true);
+    for (const QString& dpt : awardDepartments().mid(0, 95))
+        log << qsoLine("F6AAA", dpt, dpt + "001", "01/02/08", "10:00", "14 Mhz", true);
     for (int i = 0; i < 10; ++i)
         log << qsoLine("F6BBB", "77", "77121", "01/02/08", "10:00", "144 Mhz", true);
     writeLog(log);

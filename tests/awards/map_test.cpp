@@ -1,6 +1,8 @@
 #include "awards/map.h"
+#include "awards/map_labels.h"
 #include "logbook/log_line.h"
 #include "support/test_env.h"
+#include <QLineF>
 
 namespace {
 
@@ -73,14 +75,28 @@ TEST(ColoreCarte, OnlyLinesOfTheGroupWithANumberedDepartmentMarkABox)
     EXPECT_EQ(boxesIn(Colore_Carte(log, ""), DepartmentState::NotContacted), mapBoxCount);
 }
 
-TEST(ColoreCarte, HiddenBoxes20And98And99CountButBox0DoesNot)
+TEST(ColoreCarte, DepartmentsOutsideTheNinetySixAreCountedApartAndNeverOnTheMap)
 {
-    const CarteDepartements carte = Colore_Carte({hf("20"), hf("98", true), hf("99"), hf("0", true), hf("00")}, "HF");
-    EXPECT_EQ(carte.Dep[0], DepartmentState::Confirmed);
-    EXPECT_EQ(carte.contacted, 3);
-    EXPECT_EQ(carte.confirmed, 1);
-    EXPECT_EQ(carte.unconfirmed, 2);
-    EXPECT_EQ(carteTexts(carte).Nb_Ncont, QStringLiteral(" 93 Dpt non contactés"));
+    const CarteDepartements carte =
+        Colore_Carte({hf("20"), hf("98", true), hf("99"), hf("0", true), hf("00"), hf("96"), hf(""), hf("20", true),
+                      hf("33"), hf("98", false, "144 Mhz")},
+                     "HF");
+    for (int box : {0, 20, 98, 99})
+        EXPECT_EQ(carte.Dep[box], DepartmentState::NotContacted) << box;
+    EXPECT_EQ(carte.Dep[96], DepartmentState::NotContacted); // "96" is no spelling of 2a
+    EXPECT_EQ(carte.contacted, 1);
+    EXPECT_EQ(carte.unconfirmed, 1);
+    EXPECT_EQ(carte.outsideQsos, 8);
+    EXPECT_EQ(carte.outsideDepartments, QStringList({"", "0", "00", "20", "96", "98", "99"}));
+    const CarteTexts texts = carteTexts(carte);
+    EXPECT_EQ(texts.NB_Dep, "1");
+    EXPECT_EQ(texts.Nb_Ncont, QStringLiteral(" 95 Dpt non contactés"));
+    EXPECT_EQ(texts.Hors_Dpt, QStringLiteral("8 QSO en HF avec un département hors des 96 (vide, \"0\", \"00\", \"20\", "
+                                             "\"96\", \"98\", …) : non comptés sur la carte."));
+    EXPECT_EQ(carteTexts(Colore_Carte({hf("98", false, "144 Mhz")}, "VHF")).Hors_Dpt,
+              QStringLiteral("1 QSO en VHF avec un département hors des 96 (\"98\") : non compté sur la carte."));
+    EXPECT_TRUE(carteTexts(Colore_Carte({hf("33")}, "HF")).Hors_Dpt.isEmpty());
+
     for (int box : {0, 20, 98, 99})
         EXPECT_FALSE(isVisibleBox(box)) << box;
     int visible = 0;
@@ -88,13 +104,15 @@ TEST(ColoreCarte, HiddenBoxes20And98And99CountButBox0DoesNot)
         visible += isVisibleBox(box);
     EXPECT_EQ(visible, visibleDepartments);
 
-    // Every department and the three hidden boxes confirmed: more than 96.
+    // Every box from 1 to 99 confirmed: the map never counts more than its 96.
     QStringList all;
     for (int box = 1; box < mapBoxCount; ++box)
         all << hf(departmentLabel(box), true);
     const CarteDepartements full = Colore_Carte(all, "HF");
-    EXPECT_EQ(full.contacted, 99);
-    EXPECT_EQ(carteTexts(full).Nb_Ncont, QStringLiteral("-3 Dpt non contactés"));
+    EXPECT_EQ(full.contacted, 96);
+    EXPECT_EQ(full.confirmed, 96);
+    EXPECT_EQ(full.outsideQsos, 3);
+    EXPECT_EQ(carteTexts(full).Nb_Ncont, QStringLiteral(" 0 Dpt non contactés"));
     EXPECT_EQ(signOrBlank(-12), "-12");
     EXPECT_EQ(signOrBlank(7), " 7");
 }
@@ -110,4 +128,25 @@ TEST_F(CarteLogTest, ReadsTheStationsLogAndNamesAMissingOne)
     ASSERT_TRUE(read.result.ok);
     EXPECT_EQ(read.carte.Dep[33], DepartmentState::Confirmed);
     EXPECT_EQ(read.carte.Dep[96], DepartmentState::Unconfirmed);
+}
+
+TEST(MapLabels, BoxesOnTheSameSpotArePushedApartInsideTheirAreaAndOutOfAKeptClearOne)
+{
+    const QRectF area(0, 0, 100, 100);
+    const QRectF inset(0, 0, 30, 30);
+    const QList<LabelRequest> requests = {{{50, 50}, area}, {{50, 50}, area}, {{51, 50}, area}, {{35, 20}, area},
+                                          {{10, 10}, inset}};
+    const QList<QRectF> boxes = placeLabels(requests, QSizeF(20, 10), {inset}, 2);
+    ASSERT_EQ(boxes.size(), requests.size());
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        EXPECT_EQ(boxes[i].size(), QSizeF(20, 10));
+        EXPECT_TRUE(requests[i].area.contains(boxes[i])) << i;
+        for (qsizetype j = i + 1; j < boxes.size(); ++j)
+            EXPECT_FALSE(boxes[i].adjusted(-1, -1, 1, 1).intersects(boxes[j])) << i << " and " << j;
+    }
+    EXPECT_FALSE(boxes[3].intersects(inset)); // it began half over the inset
+    EXPECT_TRUE(inset.contains(boxes[4]));
+    EXPECT_LT(QLineF(boxes[0].center(), QPointF(50, 50)).length(), 25);
+    EXPECT_EQ(nearestOnRect(QRectF(10, 10, 20, 10), QPointF(0, 15)), QPointF(10, 15));
+    EXPECT_EQ(nearestOnRect(QRectF(10, 10, 20, 10), QPointF(40, 40)), QPointF(30, 20));
 }

@@ -1,3 +1,4 @@
+#include "logbook/departments.h"
 #include "logbook/list_row.h"
 #include "logbook/log_line.h"
 #include "support/test_env.h"
@@ -108,6 +109,20 @@ TEST(Departments, CorsicaAndNumbersMapToIndexes)
     EXPECT_EQ(departmentIndex("123"), -1);
     EXPECT_EQ(departmentLabel(7), "07");
     EXPECT_EQ(departmentLabel(96), "2a");
+}
+
+TEST(Departments, OnlyTheNinetySixOfTheAwardCount)
+{
+    int count = 0;
+    for (int index = 0; index < 100; ++index)
+        count += isAwardDepartment(departmentLabel(index));
+    EXPECT_EQ(count, awardDepartmentCount);
+    for (const char* odd : {"00", "0", "20", "96", "97", "98", "99", "", "2c", "a1", "123"})
+        EXPECT_EQ(awardDepartmentIndex(odd), -1) << odd;
+    EXPECT_EQ(awardDepartmentIndex("7"), 7);
+    EXPECT_EQ(awardDepartmentIndex("95"), 95);
+    EXPECT_EQ(awardDepartmentIndex("2A"), 96);
+    EXPECT_EQ(awardDepartmentIndex("2b"), 97);
 }
 
 TEST(ListRow, NumbersStayInFiveColumnsUpTo99999AndOnlyTheNumberWidens)

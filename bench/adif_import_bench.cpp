@@ -26,7 +26,7 @@ QByteArray peerRecord(int i)
 QByteArray dfcfRecord(int i)
 {
     const QByteArray ref = QByteArray::number(50 + i % 46) + digits(i / 46, 3);
-    return field("CALL", "F" + QByteArray::number(i % 10) + "DFC") + field("QSO_DATE", "2015" + digits(1 + i % 12, 2) + digits(1 + i % 28, 2))
+    return field("CALL", "F" + QByteArray::number(i) + "DFC") + field("QSO_DATE", "2015" + digits(1 + i % 12, 2) + digits(1 + i % 28, 2))
          + field("TIME_ON", digits(i % 24, 2) + digits(i % 60, 2)) + field("BAND", "40m") + field("MODE", "SSB")
          + field("RST_RCVD", "59") + field("RST_SENT", "59") + field("SIG", "DFCF") + field("SIG_INFO", ref)
          + field("NAME", "Jean") + "<eor>\r\n";

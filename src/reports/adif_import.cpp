@@ -9,25 +9,61 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <vector>
 
 namespace {
-
-// Callsign, date, time and band: the same QSO whichever program logged it.
-QString qsoKey(const QString& line)
-{
-    return logFieldTrimmed(line, LogField::Indicatif).toUpper() + QLatin1Char('|') + logField(line, LogField::Date)
-         + QLatin1Char('|') + logField(line, LogField::QTR) + QLatin1Char('|') + logFieldTrimmed(line, LogField::QRG);
-}
 
 struct FirstContact {
     QString date;
     QString band;
 };
 
-QString castleKey(const QString& line, const QString& group)
+// The columns the duplicate rules compare, as views into the line.
+struct QsoFields {
+    QStringView call, date, time, band, ref;
+};
+
+QStringView column(const QString& line, LogField field, bool trim)
 {
-    return logFieldTrimmed(line, LogField::Ref) + QLatin1Char('|') + group;
+    const FieldSpan span = logColumns(field);
+    if (line.size() <= span.start)
+        return {};
+    const QStringView value = QStringView(line).mid(span.start, span.width);
+    return trim ? value.trimmed() : value;
 }
+
+QsoFields fieldsOf(const QString& line)
+{
+    return {column(line, LogField::Indicatif, true), column(line, LogField::Date, false), column(line, LogField::QTR, false),
+            column(line, LogField::QRG, true), column(line, LogField::Ref, true)};
+}
+
+// Callsign, date, time and band: the same QSO whichever program logged it.
+size_t qsoHash(const QsoFields& f) { return qHashMulti(0, f.call, f.date, f.time, f.band); }
+bool sameQso(const QsoFields& a, const QsoFields& b)
+{
+    return a.call == b.call && a.date == b.date && a.time == b.time && a.band == b.band;
+}
+QString qsoKey(const QsoFields& f)
+{
+    QString key;
+    for (const QStringView part : {f.call, f.date, f.time, f.band}) {
+        key += part;
+        key += QLatin1Char('|');
+    }
+    return key;
+}
+
+// Index of the band's group in bandGroups(), -1 for a band of no group.
+int groupIndex(QStringView band)
+{
+    for (const BandEntry& entry : Groupe_Bande())
+        if (entry.label == band)
+            return entry.group.isEmpty() ? -1 : int(bandGroups().indexOf(entry.group));
+    return -1;
+}
+
+QString castleKey(QStringView ref, int group) { return ref.toString() + QLatin1Char('|') + QString::number(group); }
 
 ImportEntry damagedEntry(const AdifDamage& damage)
 {
@@ -91,37 +127,52 @@ AdifScan scanAdifFile(const QString& dataDir, const QString& path)
 
 void classifyAgainstLog(AdifScan& scan, const QStringList& logLines)
 {
-    QSet<QString> inLog, inFile;
-    QHash<QString, FirstContact> contacted; // the first QSO of each castle and band group
-    inLog.reserve(logLines.size());
-    for (const QString& line : logLines) {
-        inLog.insert(qsoKey(line));
-        const QString band = logFieldTrimmed(line, LogField::QRG);
-        const QString group = bandGroup(band);
-        if (group.isEmpty())
+    // The log is walked without building any text for its lines: only what
+    // the file's QSOs could meet is looked at closer.
+    QList<qsizetype> mapped;
+    QMultiHash<size_t, qsizetype> byQso;
+    QSet<size_t> castles;
+    for (qsizetype i = 0; i < scan.entries.size(); ++i) {
+        if (scan.entries[i].qso.line.isEmpty())
             continue;
-        const QString key = castleKey(line, group);
-        if (!contacted.contains(key))
-            contacted.insert(key, {logField(line, LogField::Date), band});
+        mapped << i;
+        const QsoFields f = fieldsOf(scan.entries[i].qso.line);
+        byQso.insert(qsoHash(f), i);
+        if (const int group = groupIndex(f.band); group >= 0)
+            castles.insert(qHashMulti(0, f.ref, group));
     }
-    QList<qsizetype> order;
-    for (qsizetype i = 0; i < scan.entries.size(); ++i)
-        if (!scan.entries[i].qso.line.isEmpty())
-            order << i;
+    std::vector<bool> inLog(size_t(scan.entries.size()), false);
+    QHash<QString, FirstContact> contacted; // the first QSO of each castle and band group
+    for (const QString& line : logLines) {
+        const QsoFields f = fieldsOf(line);
+        const auto [from, to] = byQso.equal_range(qsoHash(f));
+        for (auto it = from; it != to; ++it)
+            if (sameQso(f, fieldsOf(scan.entries[*it].qso.line)))
+                inLog[size_t(*it)] = true;
+        const int group = groupIndex(f.band);
+        if (group < 0 || !castles.contains(qHashMulti(0, f.ref, group)))
+            continue;
+        const QString key = castleKey(f.ref, group);
+        if (!contacted.contains(key))
+            contacted.insert(key, {f.date.toString(), f.band.toString()});
+    }
+
     const auto instant = [&](qsizetype i) {
         const QString& line = scan.entries[i].qso.line;
         return dateTimeKey(logField(line, LogField::Date), logField(line, LogField::QTR));
     };
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return instant(a) < instant(b); });
-    for (const qsizetype i : order) {
+    std::stable_sort(mapped.begin(), mapped.end(), [&](qsizetype a, qsizetype b) { return instant(a) < instant(b); });
+    QSet<QString> inFile;
+    for (const qsizetype i : mapped) {
         ImportEntry& entry = scan.entries[i];
-        const QString& line = entry.qso.line;
-        const QString group = bandGroup(logField(line, LogField::QRG));
-        const QString key = qsoKey(line);
-        const auto earlier = group.isEmpty() ? contacted.cend() : contacted.constFind(castleKey(line, group));
-        if (inLog.contains(key) || inFile.contains(key)) {
+        const QsoFields f = fieldsOf(entry.qso.line);
+        const QString key = qsoKey(f);
+        const int group = groupIndex(f.band);
+        const QString castle = group < 0 ? QString() : castleKey(f.ref, group);
+        const auto earlier = group < 0 ? contacted.cend() : contacted.constFind(castle);
+        if (inLog[size_t(i)] || inFile.contains(key)) {
             entry.fate = ImportFate::AlreadyInLog;
-            entry.reason = inLog.contains(key) ? fateText(entry.fate) : QStringLiteral("en double dans le fichier");
+            entry.reason = inLog[size_t(i)] ? QString() : QStringLiteral("en double dans le fichier");
         } else if (earlier != contacted.cend()) {
             entry.fate = ImportFate::CastleContacted;
             entry.reason = QStringLiteral("%1 Chateau deja contacté le %2 sur %3").arg(entry.qso.ref, earlier->date, earlier->band);
@@ -129,8 +180,8 @@ void classifyAgainstLog(AdifScan& scan, const QStringList& logLines)
             entry.fate = ImportFate::ToImport;
             entry.reason.clear();
             inFile.insert(key);
-            if (!group.isEmpty())
-                contacted.insert(castleKey(line, group), {entry.qso.date, entry.qso.band});
+            if (group >= 0)
+                contacted.insert(castle, {entry.qso.date, entry.qso.band});
         }
     }
 }

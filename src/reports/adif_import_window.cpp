@@ -43,7 +43,7 @@ void Import_ADIF::buildControls(const QString& fileName)
     Liste_Import->setUniformRowHeights(true);
     Liste_Import->setHeaderLabels({QStringLiteral("N°"), QStringLiteral("Indicatif"), QStringLiteral("Réf."), QStringLiteral("Date"),
                                    QStringLiteral("Heure"), QStringLiteral("Bande"), QStringLiteral("Sort"), QStringLiteral("Raison")});
-    Liste_Import->setMinimumSize(900, 360);
+    Liste_Import->setMinimumSize(1040, 360);
     layout->addWidget(Liste_Import, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -72,8 +72,10 @@ void Import_ADIF::showScan()
     items.reserve(scan.entries.size());
     for (const ImportEntry& entry : scan.entries) {
         const MappedQso& q = entry.qso;
-        items << new QTreeWidgetItem(
+        auto* item = new QTreeWidgetItem(
             {QString::number(entry.record), q.call, q.ref, q.date, q.time, q.band, fateText(entry.fate), entry.reason});
+        item->setToolTip(7, entry.reason); // a long reason is cut by the column
+        items << item;
     }
     Liste_Import->clear();
     Liste_Import->addTopLevelItems(items);

@@ -157,11 +157,13 @@ void classifyAgainstLog(AdifScan& scan, const QStringList& logLines)
             contacted.insert(key, {f.date.toString(), f.band.toString()});
     }
 
-    const auto instant = [&](qsizetype i) {
+    QHash<qsizetype, qint64> instants;
+    instants.reserve(mapped.size());
+    for (const qsizetype i : mapped) {
         const QString& line = scan.entries[i].qso.line;
-        return dateTimeKey(logField(line, LogField::Date), logField(line, LogField::QTR));
-    };
-    std::stable_sort(mapped.begin(), mapped.end(), [&](qsizetype a, qsizetype b) { return instant(a) < instant(b); });
+        instants.insert(i, dateTimeKey(logField(line, LogField::Date), logField(line, LogField::QTR)));
+    }
+    std::stable_sort(mapped.begin(), mapped.end(), [&](qsizetype a, qsizetype b) { return instants[a] < instants[b]; });
     QSet<QString> inFile;
     for (const qsizetype i : mapped) {
         ImportEntry& entry = scan.entries[i];

@@ -95,7 +95,11 @@ void Import_ADIF::import()
     }
     if (done.imported > 0 && main.Charge_Log())
         main.selectLastLine();
-    ctx.messages->info(done.imported == 1 ? QStringLiteral("1 QSO a été importé dans le log.")
-                                          : QStringLiteral("%1 QSO ont été importés dans le log.").arg(done.imported));
+    if (done.imported == 0) // the log changed since the preview and now holds them all
+        ctx.messages->info(QStringLiteral("Aucun QSO n'a été importé : le log les contient déjà."));
+    else if (done.imported == 1)
+        ctx.messages->info(QStringLiteral("1 QSO a été importé dans le log."));
+    else
+        ctx.messages->info(QStringLiteral("%1 QSO ont été importés dans le log.").arg(done.imported));
     close();
 }

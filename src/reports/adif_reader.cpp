@@ -194,11 +194,6 @@ QString AdifRecord::text(AdifTag tag) const
     return (utf8 ? QString::fromUtf8(value) : fromWindows1252(value)).trimmed();
 }
 
-bool AdifRecord::isEmpty() const
-{
-    return std::all_of(values.begin(), values.end(), [](QByteArrayView v) { return v.isEmpty(); });
-}
-
 bool isValidUtf8(QByteArrayView bytes)
 {
     const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());

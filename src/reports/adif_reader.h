@@ -35,7 +35,6 @@ public:
 
     void set(AdifTag tag, QByteArrayView value) { values[size_t(tag)] = value; }
     void clear() { values.fill({}); }
-    bool isEmpty() const;
 
 private:
     std::array<QByteArrayView, size_t(AdifTag::Count)> values{};

@@ -145,3 +145,9 @@ QString CastleTable::Nom_Du_DFCF(const QString& ref) const
     const auto it = names.constFind(ref);
     return it == names.cend() ? QString() : QStringLiteral("C. ") + *it;
 }
+
+QString CastleTable::Cherche_Nom_Chateau(const QString& ref) const
+{
+    const auto it = names.constFind(ref.trimmed());
+    return it == names.cend() ? QStringLiteral("C.") : (QStringLiteral("C.") + *it).left(30);
+}

@@ -27,6 +27,8 @@ class CastleTable {
 public:
     static CastleTable load(const QString& dataDir, bool* listMissing = nullptr);
     QString Nom_Du_DFCF(const QString& ref) const;
+    // As Cherche_Nom_Chateau answers the entry window, without reading the file again.
+    QString Cherche_Nom_Chateau(const QString& ref) const;
 
 private:
     QHash<QString, QString> names; // first line of each reference wins

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -30,6 +33,31 @@ qint64 instantOf(const QString& line)
 Result lineChanged()
 {
     return Result::failure(QStringLiteral("Ce QSO a changé dans le log depuis son affichage : rien n'a été modifié."));
+}
+
+// The log with the new lines merged in. A new line goes before the first
+// line at the same or a later instant, which is the first place where the
+// running maximum of the instants reaches it: one pass for any number of lines.
+QStringList mergeByDate(const QStringList& lines, const QStringList& added)
+{
+    std::vector<std::pair<qint64, qsizetype>> order;
+    order.reserve(size_t(added.size()));
+    for (qsizetype i = 0; i < added.size(); ++i)
+        order.emplace_back(instantOf(added[i]), i);
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList merged;
+    merged.reserve(lines.size() + added.size());
+    size_t next = 0;
+    qint64 reach = std::numeric_limits<qint64>::min();
+    for (const QString& line : lines) {
+        reach = std::max(reach, instantOf(line));
+        while (next < order.size() && order[next].first <= reach)
+            merged << added[order[next++].second];
+        merged << line;
+    }
+    while (next < order.size())
+        merged << added[order[next++].second];
+    return merged;
 }
 
 } // namespace
@@ -70,6 +98,14 @@ Result LogStore::Insere_QSO_Date(const QString& line)
         while (at < lines.size() && instantOf(lines[at]) < instant)
             ++at;
         lines.insert(at, line);
+        return Result::success();
+    });
+}
+
+Result LogStore::Insere_QSOs_Date(const QStringList& added)
+{
+    return rewrite(dateScratchName, [&](QStringList& lines) {
+        lines = mergeByDate(lines, added);
         return Result::success();
     });
 }

@@ -23,6 +23,10 @@ public:
     Result Ajoute_QSO(const QString& line);
     // In date-and-time order, before the first QSO at the same or a later instant.
     Result Insere_QSO_Date(const QString& line);
+    // Several QSOs in one rewrite, each placed as Insere_QSO_Date places it;
+    // new QSOs that fall at the same place keep their date order, then their
+    // given order.
+    Result Insere_QSOs_Date(const QStringList& added);
     // Act on the one line at position (0-based), provided it still is the
     // expected one; otherwise nothing changes and the failure says so.
     Result Remplace_QSO(int position, const QString& expected, const QString& line);

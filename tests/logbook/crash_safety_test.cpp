@@ -94,6 +94,8 @@ TEST_F(CrashSafetyTest, LogRewritesAreAllOrNothing)
     killAtRandom(logName(), old, run([&](LogStore& s) { s.Insere_QSO_Date(extra); }), 40);
     killAtRandom(logName(), old, run([&](LogStore& s) { s.Remplace_QSO(5000, lines[5000], extra); }), 40);
     killAtRandom(logName(), old, run([&](LogStore& s) { s.Supprime_QSO(9999, lines[9999]); }), 40);
+    const QStringList imported = bigLog(1000).mid(0, 500).replaceInStrings("F", "G");
+    killAtRandom(logName(), old, run([&](LogStore& s) { s.Insere_QSOs_Date(imported); }), 40);
 
     // The program starts on what the last kill left.
     settings.write("Setup ", "Indicatif Station", "F5ABC");

@@ -62,6 +62,35 @@ TEST_F(LogStoreTest, InsertByDateKeepsDateOrderAndGoesBeforeAnEqualInstant)
     EXPECT_FALSE(exists("Temporaire6.txt"));
 }
 
+TEST_F(LogStoreTest, InsertingManyByDatePlacesEachAsASingleInsertWould)
+{
+    // An unsorted log (automatic-date QSOs appended) and new QSOs in no order,
+    // at distinct instants: one rewrite must give what one insert per QSO gives.
+    QStringList log, added;
+    for (int i = 0; i < 40; ++i)
+        log << qsoLine(QStringLiteral("F%1LOG").arg(i), "75", "75001", QStringLiteral("%1/0%2/08").arg(1 + (i * 7) % 28, 2, 10, QChar('0')).arg(1 + i % 3),
+                       QStringLiteral("10:%1").arg(i, 2, 10, QChar('0')), "14 Mhz");
+    for (int i = 0; i < 25; ++i)
+        added << qsoLine(QStringLiteral("F%1NEW").arg(i), "77", "77121", QStringLiteral("%1/0%2/08").arg(1 + (i * 11) % 28, 2, 10, QChar('0')).arg(1 + i % 4),
+                         QStringLiteral("11:%1").arg(i, 2, 10, QChar('0')), "14 Mhz");
+    writeLog(log);
+    for (const QString& line : added)
+        ASSERT_TRUE(store().Insere_QSO_Date(line).ok);
+    const QStringList oneByOne = logLines();
+    writeLog(log);
+    ASSERT_TRUE(store().Insere_QSOs_Date(added).ok);
+    EXPECT_EQ(logLines(), oneByOne);
+
+    // New QSOs at one instant keep their order, before the log's QSO at that instant.
+    const QString sameAsB = qsoLine("F6SAM", "75", "75002", "03/02/08", "10:00", "14 Mhz");
+    writeLog({a, b});
+    ASSERT_TRUE(store().Insere_QSOs_Date({c, sameAsB, b}).ok);
+    EXPECT_EQ(logLines(), QStringList({a, sameAsB, b, b, c}));
+    writeLog({});
+    ASSERT_TRUE(store().Insere_QSOs_Date({c, a}).ok);
+    EXPECT_EQ(logLines(), QStringList({a, c}));
+}
+
 TEST_F(LogStoreTest, InsertByDateOrdersImpossibleStoredDatesAsNumbers)
 {
     const QString feb31 = qsoLine("F6FEB", "75", "75005", "31/02/08", "12:00", "14 Mhz");

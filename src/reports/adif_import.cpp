@@ -1,0 +1,233 @@
+#include "reports/adif_import.h"
+#include "castles/castle_list.h"
+#include "logbook/bands.h"
+#include "logbook/dates.h"
+#include "logbook/log_line.h"
+#include "logbook/log_store.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct FirstContact {
+    QString date;
+    QString band;
+};
+
+// The columns the duplicate rules compare, as views into the line.
+struct QsoFields {
+    QStringView call, date, time, band, ref;
+};
+
+QStringView column(const QString& line, LogField field, bool trim)
+{
+    const FieldSpan span = logColumns(field);
+    if (line.size() <= span.start)
+        return {};
+    const QStringView value = QStringView(line).mid(span.start, span.width);
+    return trim ? value.trimmed() : value;
+}
+
+QsoFields fieldsOf(const QString& line)
+{
+    return {column(line, LogField::Indicatif, true), column(line, LogField::Date, false), column(line, LogField::QTR, false),
+            column(line, LogField::QRG, true), column(line, LogField::Ref, true)};
+}
+
+// Callsign, date, time and band: the same QSO whichever program logged it.
+size_t qsoHash(const QsoFields& f) { return qHashMulti(0, f.call, f.date, f.time, f.band); }
+bool sameQso(const QsoFields& a, const QsoFields& b)
+{
+    return a.call == b.call && a.date == b.date && a.time == b.time && a.band == b.band;
+}
+QString qsoKey(const QsoFields& f)
+{
+    QString key;
+    for (const QStringView part : {f.call, f.date, f.time, f.band}) {
+        key += part;
+        key += QLatin1Char('|');
+    }
+    return key;
+}
+
+// Index of the band's group in bandGroups(), -1 for a band of no group.
+int groupIndex(QStringView band)
+{
+    for (const BandEntry& entry : Groupe_Bande())
+        if (entry.label == band)
+            return entry.group.isEmpty() ? -1 : int(bandGroups().indexOf(entry.group));
+    return -1;
+}
+
+QString castleKey(QStringView ref, int group) { return ref.toString() + QLatin1Char('|') + QString::number(group); }
+
+ImportEntry damagedEntry(const AdifDamage& damage)
+{
+    ImportEntry entry;
+    entry.record = damage.record;
+    entry.qso.call = damage.call;
+    entry.reason = QStringLiteral("Enregistrement abîmé : %1").arg(damage.reason);
+    return entry;
+}
+
+} // namespace
+
+AdifScan scanAdif(QByteArrayView bytes, const CastleTable& castles)
+{
+    AdifScan scan;
+    const AdifRead read = readAdif(bytes, [&](const AdifRecord& record) {
+        const DfcfMark mark = findDfcf(record);
+        if (mark.source == DfcfSource::None) {
+            ++scan.nonDfcf;
+            return;
+        }
+        ImportEntry entry;
+        entry.record = record.number;
+        entry.qso = mapRecord(record, mark, castles);
+        entry.reason = entry.qso.reason;
+        scan.entries.append(entry);
+    });
+    scan.error = read.error;
+    if (scan.error.isEmpty() && read.records == 0 && read.damaged.isEmpty())
+        scan.error = QStringLiteral("Ce fichier ne contient aucun QSO au format ADIF : rien n'a été importé.");
+    if (!read.damaged.isEmpty()) {
+        for (const AdifDamage& damage : read.damaged)
+            scan.entries.append(damagedEntry(damage));
+        std::stable_sort(scan.entries.begin(), scan.entries.end(),
+                         [](const ImportEntry& a, const ImportEntry& b) { return a.record < b.record; });
+    }
+    return scan;
+}
+
+AdifScan scanAdifFile(const QString& dataDir, const QString& path)
+{
+    QFile file(path);
+    const QString name = QFileInfo(path).fileName();
+    if (!file.open(QIODevice::ReadOnly)) {
+        AdifScan scan;
+        scan.error = QStringLiteral("Impossible de lire le fichier %1 : rien n'a été importé.").arg(name);
+        return scan;
+    }
+    bool listMissing = false;
+    const CastleTable castles = CastleTable::load(dataDir, &listMissing);
+    // A mapped file is read in place; a device that cannot be mapped is read whole.
+    const qint64 size = file.size();
+    const uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
+    QByteArray bytes;
+    if (!mapped)
+        bytes = file.readAll();
+    AdifScan scan = scanAdif(mapped ? QByteArrayView(mapped, size) : QByteArrayView(bytes), castles);
+    scan.castleListMissing = listMissing;
+    return scan;
+}
+
+void classifyAgainstLog(AdifScan& scan, const QStringList& logLines)
+{
+    // The log is walked without building any text for its lines: only what
+    // the file's QSOs could meet is looked at closer.
+    QList<qsizetype> mapped;
+    QMultiHash<size_t, qsizetype> byQso;
+    QSet<size_t> castles;
+    for (qsizetype i = 0; i < scan.entries.size(); ++i) {
+        if (scan.entries[i].qso.line.isEmpty())
+            continue;
+        mapped << i;
+        const QsoFields f = fieldsOf(scan.entries[i].qso.line);
+        byQso.insert(qsoHash(f), i);
+        if (const int group = groupIndex(f.band); group >= 0)
+            castles.insert(qHashMulti(0, f.ref, group));
+    }
+    std::vector<bool> inLog(size_t(scan.entries.size()), false);
+    QHash<QString, FirstContact> contacted; // the first QSO of each castle and band group
+    for (const QString& line : logLines) {
+        const QsoFields f = fieldsOf(line);
+        const auto [from, to] = byQso.equal_range(qsoHash(f));
+        for (auto it = from; it != to; ++it)
+            if (sameQso(f, fieldsOf(scan.entries[*it].qso.line)))
+                inLog[size_t(*it)] = true;
+        const int group = groupIndex(f.band);
+        if (group < 0 || !castles.contains(qHashMulti(0, f.ref, group)))
+            continue;
+        const QString key = castleKey(f.ref, group);
+        if (!contacted.contains(key))
+            contacted.insert(key, {f.date.toString(), f.band.toString()});
+    }
+
+    QHash<qsizetype, qint64> instants;
+    instants.reserve(mapped.size());
+    for (const qsizetype i : mapped) {
+        const QString& line = scan.entries[i].qso.line;
+        instants.insert(i, dateTimeKey(logField(line, LogField::Date), logField(line, LogField::QTR)));
+    }
+    std::stable_sort(mapped.begin(), mapped.end(), [&](qsizetype a, qsizetype b) { return instants[a] < instants[b]; });
+    QSet<QString> inFile;
+    for (const qsizetype i : mapped) {
+        ImportEntry& entry = scan.entries[i];
+        const QsoFields f = fieldsOf(entry.qso.line);
+        const QString key = qsoKey(f);
+        const int group = groupIndex(f.band);
+        const QString castle = group < 0 ? QString() : castleKey(f.ref, group);
+        const auto earlier = group < 0 ? contacted.cend() : contacted.constFind(castle);
+        if (inLog[size_t(i)] || inFile.contains(key)) {
+            entry.fate = ImportFate::AlreadyInLog;
+            entry.reason = inLog[size_t(i)] ? QString() : QStringLiteral("en double dans le fichier");
+        } else if (earlier != contacted.cend()) {
+            entry.fate = ImportFate::CastleContacted;
+            entry.reason = QStringLiteral("%1 Chateau deja contacté le %2 sur %3").arg(entry.qso.ref, earlier->date, earlier->band);
+        } else {
+            entry.fate = ImportFate::ToImport;
+            entry.reason.clear();
+            inFile.insert(key);
+            if (group >= 0)
+                contacted.insert(castle, {entry.qso.date, entry.qso.band});
+        }
+    }
+}
+
+ImportCounts countFates(const AdifScan& scan)
+{
+    ImportCounts counts;
+    counts.nonDfcf = scan.nonDfcf;
+    for (const ImportEntry& entry : scan.entries) {
+        switch (entry.fate) {
+        case ImportFate::ToImport: ++counts.toImport; break;
+        case ImportFate::AlreadyInLog: ++counts.alreadyInLog; break;
+        case ImportFate::CastleContacted: ++counts.castleContacted; break;
+        case ImportFate::Refused: ++counts.refused; break;
+        }
+    }
+    return counts;
+}
+
+QString fateText(ImportFate fate)
+{
+    switch (fate) {
+    case ImportFate::ToImport: return QStringLiteral("à importer");
+    case ImportFate::AlreadyInLog: return QStringLiteral("déjà dans le log");
+    case ImportFate::CastleContacted: return QStringLiteral("château déjà contacté");
+    case ImportFate::Refused: return QStringLiteral("refusé");
+    }
+    return {};
+}
+
+ImportDone importScan(LogStore& store, AdifScan& scan)
+{
+    const LinesRead current = store.read();
+    if (current.status != ReadStatus::Ok)
+        return {Result::failure(QStringLiteral("Impossible de lire le log %1 : rien n'a été importé.").arg(QFileInfo(store.path()).fileName()),
+                                current.error),
+                0};
+    classifyAgainstLog(scan, current.lines);
+    QStringList lines;
+    for (const ImportEntry& entry : scan.entries)
+        if (entry.fate == ImportFate::ToImport)
+            lines << entry.qso.line;
+    if (lines.isEmpty())
+        return {Result::success(), 0};
+    const Result written = store.Insere_QSOs_Date(lines);
+    return {written, written ? int(lines.size()) : 0};
+}

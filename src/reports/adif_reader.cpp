@@ -1,0 +1,255 @@
+#include "reports/adif_reader.h"
+#include "platform/text_file.h"
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+struct KeptTag {
+    const char* name; // upper case
+    qsizetype size;
+    AdifTag tag;
+};
+
+constexpr KeptTag keptTags[] = {
+    {"CALL", 4, AdifTag::Call},          {"NAME", 4, AdifTag::Name},
+    {"NAME_INTL", 9, AdifTag::NameIntl}, {"QSO_DATE", 8, AdifTag::QsoDate},
+    {"TIME_ON", 7, AdifTag::TimeOn},     {"MODE", 4, AdifTag::Mode},
+    {"SUBMODE", 7, AdifTag::Submode},    {"BAND", 4, AdifTag::Band},
+    {"FREQ", 4, AdifTag::Freq},          {"RST_RCVD", 8, AdifTag::RstRcvd},
+    {"RST_SENT", 8, AdifTag::RstSent},   {"SIG", 3, AdifTag::Sig},
+    {"SIG_INTL", 8, AdifTag::SigIntl},   {"SIG_INFO", 8, AdifTag::SigInfo},
+    {"SIG_INFO_INTL", 13, AdifTag::SigInfoIntl}, {"COMMENT", 7, AdifTag::Comment},
+    {"COMMENT_INTL", 12, AdifTag::CommentIntl},  {"NOTES", 5, AdifTag::Notes},
+    {"NOTES_INTL", 10, AdifTag::NotesIntl},      {"QSL_RCVD", 8, AdifTag::QslRcvd},
+};
+
+inline char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; }
+
+bool sameUpper(QByteArrayView name, const char* wanted)
+{
+    for (qsizetype i = 0; i < name.size(); ++i)
+        if (upper(name[i]) != wanted[i])
+            return false;
+    return true;
+}
+
+bool isTag(const char* at, const char* end, const char* wanted) // wanted: upper, 3 letters and '>'
+{
+    return end - at >= 5 && upper(at[1]) == wanted[0] && upper(at[2]) == wanted[1] && upper(at[3]) == wanted[2]
+        && at[4] == '>';
+}
+
+// The first "<eor>" starting in [from, from + size), or null.
+const char* findEor(const char* from, qsizetype size, const char* end)
+{
+    const char* const stop = from + size;
+    for (const char* p = from; p < stop; ++p) {
+        p = static_cast<const char*>(std::memchr(p, '<', size_t(stop - p)));
+        if (!p)
+            return nullptr;
+        if (isTag(p, end, "EOR"))
+            return p;
+    }
+    return nullptr;
+}
+
+// Walks the bytes field by field; one record at a time is kept, as views.
+class AdiParser {
+public:
+    AdiParser(QByteArrayView bytes, const AdifVisit& visit) : p(bytes.data()), end(bytes.data() + bytes.size()), visit(visit)
+    {
+        record.utf8 = isValidUtf8(bytes);
+    }
+
+    AdifRead run()
+    {
+        while (p < end && step()) {
+        }
+        if (open)
+            damage(QStringLiteral("<eor> manquant à la fin du fichier"));
+        return read;
+    }
+
+private:
+    // Handles the next tag; false once nothing more can be read.
+    bool step()
+    {
+        const char* lt = static_cast<const char*>(std::memchr(p, '<', size_t(end - p)));
+        if (!lt)
+            return false;
+        const char* const nameStart = lt + 1;
+        const char* q = nameStart;
+        while (q < end && q - nameStart < 64 && *q != ':' && *q != '>' && *q != '<')
+            ++q;
+        p = nameStart; // unless a whole tag is read below, go on after this '<'
+        if (q >= end || q == nameStart || (*q != ':' && *q != '>'))
+            return true;
+        const QByteArrayView name(nameStart, q - nameStart);
+        if (*q == '>')
+            return endTag(name, q + 1);
+        const char* const digits = ++q;
+        qint64 length = 0;
+        while (q < end && *q >= '0' && *q <= '9' && q - digits < 12)
+            length = length * 10 + (*q++ - '0');
+        if (q == digits)
+            return true;
+        if (q < end && *q == ':') // type indicator
+            while (q < end && q - digits < 40 && *q != '>' && *q != '<')
+                ++q;
+        if (q >= end || *q != '>')
+            return true;
+        return field(name, q + 1, length);
+    }
+
+    bool endTag(QByteArrayView name, const char* after)
+    {
+        p = after;
+        if (name.size() != 3)
+            return true;
+        if (sameUpper(name, "EOR"))
+            finishRecord();
+        else if (sameUpper(name, "EOH"))
+            startRecord(); // what came before were header fields
+        return true;
+    }
+
+    bool field(QByteArrayView name, const char* value, qint64 length)
+    {
+        const qint64 left = end - value;
+        // A length that reaches into the next record would swallow it: the
+        // record is damaged and reading resumes after its "<eor>".
+        if (const char* eor = findEor(value, std::min(length, left), end)) {
+            damage(QStringLiteral("la longueur du champ %1 dépasse la fin de l'enregistrement").arg(tagText(name)));
+            p = eor + 5;
+            return true;
+        }
+        if (length > left) {
+            damage(QStringLiteral("la longueur du champ %1 dépasse la fin du fichier").arg(tagText(name)));
+            return false;
+        }
+        const AdifTag tag = adifTagOf(name);
+        if (tag == AdifTag::Call && record.has(AdifTag::Call))
+            damage(QStringLiteral("<eor> manquant à la fin de l'enregistrement"));
+        if (tag != AdifTag::Count)
+            record.set(tag, QByteArrayView(value, length));
+        open = true;
+        p = value + length;
+        return true;
+    }
+
+    static QString tagText(QByteArrayView name) { return QString::fromLatin1(name).toUpper(); }
+
+    void startRecord()
+    {
+        record.clear();
+        open = false;
+    }
+
+    void finishRecord()
+    {
+        if (!open)
+            return;
+        record.number = ++number;
+        ++read.records;
+        visit(record);
+        startRecord();
+    }
+
+    void damage(const QString& reason)
+    {
+        read.damaged.append({++number, record.text(AdifTag::Call), reason});
+        startRecord();
+    }
+
+    const char* p;
+    const char* const end;
+    const AdifVisit& visit;
+    AdifRecord record;
+    AdifRead read;
+    bool open = false; // the current record holds a field
+    int number = 0;
+};
+
+QByteArrayView withoutBom(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
+} // namespace
+
+AdifTag adifTagOf(QByteArrayView name)
+{
+    for (const KeptTag& kept : keptTags)
+        if (kept.size == name.size() && sameUpper(name, kept.name))
+            return kept.tag;
+    return AdifTag::Count;
+}
+
+QString AdifRecord::text(AdifTag tag) const
+{
+    const QByteArrayView value = raw(tag);
+    if (value.isEmpty())
+        return {};
+    return (utf8 ? QString::fromUtf8(value) : fromWindows1252(value)).trimmed();
+}
+
+bool isValidUtf8(QByteArrayView bytes)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char* const end = s + bytes.size();
+    while (s < end) {
+        // Most of a log is ASCII: skip it eight bytes at a time.
+        while (end - s >= 8) {
+            quint64 word;
+            std::memcpy(&word, s, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            s += 8;
+        }
+        if (s >= end)
+            break;
+        const unsigned char c = *s;
+        int more;
+        unsigned int min;
+        if (c < 0x80) {
+            ++s;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            more = 1, min = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2, min = 0x800;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3, min = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - s <= more)
+            return false;
+        unsigned int code = c & (0x3F >> more);
+        for (int i = 1; i <= more; ++i) {
+            if ((s[i] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (s[i] & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        s += more + 1;
+    }
+    return true;
+}
+
+AdifRead readAdi(QByteArrayView bytes, const AdifVisit& visit) { return AdiParser(withoutBom(bytes), visit).run(); }
+
+AdifRead readAdif(QByteArrayView bytes, const AdifVisit& visit)
+{
+    QByteArrayView start = withoutBom(bytes);
+    while (!start.isEmpty() && (start.front() == ' ' || start.front() == '\t' || start.front() == '\r' || start.front() == '\n'))
+        start = start.sliced(1);
+    const auto startsWith = [&](const char* text) {
+        const QByteArrayView wanted(text);
+        return start.size() >= wanted.size() && sameUpper(start.first(wanted.size()), text);
+    };
+    const bool xml = startsWith("<?XML") || startsWith("<ADX");
+    return xml ? readAdx(bytes, visit) : readAdi(bytes, visit);
+}

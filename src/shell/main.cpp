@@ -2,6 +2,7 @@
 #include "platform/data_dir.h"
 #include "platform/qt_http.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_translations.h"
 #include "shell/main_window.h"
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    installFrenchTranslations(app);
     QApplication::setOrganizationName(QStringLiteral("DFCF"));
     QApplication::setApplicationName(QStringLiteral("DFCF"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kor-dfcf.svg")));

@@ -15,8 +15,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <functional>
@@ -108,6 +111,7 @@ int main(int argc, char* argv[])
         });
         shootModal(QStringLiteral("gestion_erreur"), [&] {
             Gestion_Erreur recovery(context, QStringLiteral("F5ABC"), &main);
+            recovery.Err_Departement->setText(QStringLiteral("_DFCF.log"));
             Main::centreOnScreen(&recovery);
             recovery.exec();
         });

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -132,7 +133,14 @@ void Main::buildControls()
     listLayout->addWidget(Liste_DFCF);
     layout->addWidget(L_Communes, 1);
 
-    setCentralWidget(central);
+    // On a small screen or at a large scale the window still fits the
+    // screen: what does not fit scrolls.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("Defilement"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
 }
 
 void Main::buildMenus()

@@ -29,11 +29,12 @@ bool showState(QLabel* state, const QString& typed)
 {
     const ServerAddress address = parseServerAddress(typed);
     QPalette palette = state->palette();
-    palette.setColor(QPalette::WindowText, address.ok() ? QColor(0, 110, 0) : QColor(190, 0, 0));
+    const bool example = address.ok() && isPlaceholderServer(typed);
+    palette.setColor(QPalette::WindowText, !address.ok() ? QColor(190, 0, 0) : example ? QColor(160, 80, 0) : QColor(0, 110, 0));
     state->setPalette(palette);
     if (!address.ok())
         state->setText(QStringLiteral("Adresse inutilisable : ") + address.error + QLatin1Char('.'));
-    else if (isPlaceholderServer(typed))
+    else if (example)
         state->setText(QStringLiteral("Adresse d'exemple : elle ne mène à aucun serveur réel."));
     else
         state->setText(QStringLiteral("Adresse utilisée : ") + address.url.toString());
@@ -76,8 +77,14 @@ void Parametres::buildControls()
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 48);
         state = wrappedLabel(stateName);
-        form->addRow(caption, edit);
-        form->addRow(QString(), state);
+        // One line each: a wrapped label would not get its height back as the text changes.
+        state->setWordWrap(false);
+        auto* field = new QWidget;
+        auto* column = new QVBoxLayout(field);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->addWidget(edit);
+        column->addWidget(state);
+        form->addRow(caption, field);
     };
     server(Serveur_DFCF, Etat_DFCF, "Serveur_DFCF", "Etat_DFCF", ServerKeys::dfcf);
     server(Serveur_Cluster, Etat_Cluster, "Serveur_Cluster", "Etat_Cluster", ServerKeys::cluster);

@@ -98,6 +98,7 @@ TEST_F(PlacementTest, FirstInstallationStationWindowIsCentredWithItsFinalSize)
     main.load();
     ASSERT_EQ(driver.handled, 1);
     expectCentredInside(station, "Station");
+    expectCentredInside(placementOf(main), "Main");
 }
 
 TEST_F(PlacementTest, RecoveryWindowIsCentredWithItsFinalSize)

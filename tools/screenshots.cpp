@@ -4,6 +4,7 @@
 #include "logbook/log_line.h"
 #include "platform/clock.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_translations.h"
 #include "platform/text_file.h"
 #include "shell/main_window.h"
 #include <QAction>
@@ -68,6 +69,7 @@ void save(QWidget* window, const QString& dir, const QString& name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    installFrenchTranslations(app);
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;

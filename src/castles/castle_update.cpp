@@ -63,6 +63,34 @@ Result Download(const HttpReply& reply, const QString& target)
     return writeFileAtomically(target, QDir(QFileInfo(target).absolutePath()).filePath(scratchName), reply.body);
 }
 
+QString describeListProbe(const HttpReply& reply)
+{
+    switch (reply.outcome) {
+    case HttpReply::Outcome::Cancelled:
+        return QStringLiteral("Essai annulé.");
+    case HttpReply::Outcome::TimedOut:
+        return QStringLiteral("Le serveur ne répond pas (délai dépassé).");
+    case HttpReply::Outcome::Failed:
+        if (reply.status > 0 || !reply.body.isEmpty())
+            return QStringLiteral("Le serveur a coupé la liaison avant la fin de sa réponse.");
+        return QStringLiteral("Aucune réponse : vérifiez l'adresse du serveur et l'accès à Internet.");
+    case HttpReply::Outcome::Completed:
+        break;
+    }
+    if (reply.status != 200)
+        return QStringLiteral("Le serveur répond, mais par l'erreur %1 : la liste des châteaux n'est pas à cette adresse.")
+            .arg(reply.status);
+    QString first = fromWindows1252(reply.body.left(200)).section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (isRevisionLine(first))
+        return QStringLiteral("Le serveur répond : liste des châteaux « %1 ».").arg(listRevision(first));
+    for (QChar& c : first)
+        if (!c.isPrint())
+            c = QLatin1Char(' ');
+    if (first.isEmpty())
+        return QStringLiteral("Le serveur répond, mais sans liste des châteaux (réponse vide).");
+    return QStringLiteral("Le serveur répond, mais ce n'est pas une liste des châteaux (début : « %1 »).").arg(first.left(40));
+}
+
 ListUpdate Maj_Liste_DFCF(const QString& dataDir, Settings& settings, const QString& stationSection,
                           const HttpReply& reply)
 {

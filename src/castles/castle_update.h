@@ -27,6 +27,10 @@ QString listRevision(const QString& firstLine);
 // On failure the message says why and the old file is untouched.
 Result Download(const HttpReply& reply, const QString& target);
 
+// What a trial fetch of the castle list says about a server, in one
+// sentence for the operator: the revision line found, or what came instead.
+QString describeListProbe(const HttpReply& reply);
+
 struct ListUpdate {
     bool stored = false;
     QString message; // what the operator is told, success or not

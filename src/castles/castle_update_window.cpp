@@ -1,5 +1,6 @@
 #include "castles/castle_update_window.h"
 #include "castles/castle_update.h"
+#include "castles/web_pages.h"
 #include "platform/messages.h"
 #include "shell/app_context.h"
 #include <QProgressDialog>
@@ -23,6 +24,12 @@ CastleListUpdate::CastleListUpdate(AppContext& context, QWidget* parent) : QObje
     progress->setMinimumDuration(0);
     progress->setMinimumWidth(420);
     progress->show();
+    const QString address = dfcfServer(*ctx.settings);
+    if (const ServerAddress server = parseServerAddress(address); !server.ok()) {
+        const QString message = unusableServerMessage(ServerKeys::dfcf, address, server.error);
+        QTimer::singleShot(0, this, [this, message] { tell(message); });
+        return;
+    }
     if (!ctx.http) {
         QTimer::singleShot(0, this, [this] { finish(HttpReply{}); });
         return;
@@ -60,8 +67,14 @@ void CastleListUpdate::finish(const HttpReply& reply)
         disconnect(progress, nullptr, this, nullptr);
         progress->hide();
     }
-    const ListUpdate update = Maj_Liste_DFCF(ctx.dataDir, *ctx.settings, ctx.stationSection(), reply);
-    ctx.messages->info(update.message);
+    tell(Maj_Liste_DFCF(ctx.dataDir, *ctx.settings, ctx.stationSection(), reply).message);
+}
+
+void CastleListUpdate::tell(const QString& message)
+{
+    if (progress)
+        progress->hide();
+    ctx.messages->info(message);
     emit finished();
     deleteLater();
 }

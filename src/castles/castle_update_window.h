@@ -28,6 +28,8 @@ private:
     CastleListUpdate(AppContext& context, QWidget* parent);
     void onProgress(qint64 received, qint64 total);
     void finish(const HttpReply& reply);
+    // Tells the outcome and ends the run.
+    void tell(const QString& message);
 
     AppContext& ctx;
     QPointer<QProgressDialog> progress;

@@ -15,7 +15,7 @@ Cluster::Cluster(AppContext& context, QWidget* parent) : QWidget(parent, Qt::Win
 {
     setObjectName(QStringLiteral("Cluster"));
     const QString server = clusterServer(*ctx.settings);
-    setWindowTitle(QStringLiteral("DX Cluster - ") + QUrl(server).host());
+    setWindowTitle(QStringLiteral("DX Cluster - ") + parseServerAddress(server).url.host());
 
     auto* Frame1 = new QGroupBox;
     Frame1->setObjectName(QStringLiteral("Frame1"));

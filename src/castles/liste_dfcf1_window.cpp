@@ -8,7 +8,7 @@ Liste_DFCF1::Liste_DFCF1(AppContext& context, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Liste_DFCF1"));
     const QString server = dfcfServer(*context.settings);
-    setWindowTitle(QStringLiteral("Liste des DFCF par département - ") + QUrl(server).host());
+    setWindowTitle(QStringLiteral("Liste des DFCF par département - ") + parseServerAddress(server).url.host());
     setModal(true);
     WebBrowser1 = new QWebEngineView;
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));

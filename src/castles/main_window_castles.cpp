@@ -21,6 +21,8 @@ template <class W> QPointer<W> openInstance(Main* main)
 void Main::wireCastles()
 {
     connect(Mnu_Maj_Liste_DFCF, &QAction::triggered, this, [this] {
+        if (!serverReady(false))
+            return;
         // One download at a time: a second click brings the running one forward.
         if (auto* running = findChild<CastleListUpdate*>(QString(), Qt::FindDirectChildrenOnly)) {
             if (QProgressDialog* progress = running->progressDialog())
@@ -31,14 +33,20 @@ void Main::wireCastles()
     });
     connect(Mnu_Maj_Nom_DFCF, &QAction::triggered, this, [this] { runNameRefresh(*this); });
     connect(Mnu_Cluster, &QAction::triggered, this, [this] {
+        if (!serverReady(true))
+            return;
         QPointer<Cluster> slot = openInstance<Cluster>(this);
         showSingle(slot, [this] { return new Cluster(ctx, this); });
     });
     connect(Mnu_Reglement, &QAction::triggered, this, [this] {
+        if (!serverReady(false))
+            return;
         QPointer<Reglement> slot = openInstance<Reglement>(this);
         showSingle(slot, [this] { return new Reglement(ctx, this); });
     });
     connect(Command1, &QPushButton::clicked, this, [this] {
+        if (!serverReady(false))
+            return;
         auto* window = new Liste_DFCF1(ctx, this);
         window->setAttribute(Qt::WA_DeleteOnClose);
         centreOnScreen(window);

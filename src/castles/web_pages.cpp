@@ -1,6 +1,7 @@
 #include "castles/web_pages.h"
 #include "platform/settings.h"
 #include "logbook/station.h"
+#include <QRegularExpression>
 
 namespace {
 
@@ -27,10 +28,69 @@ QString clusterServer(const Settings& settings)
 
 QUrl pageUrl(const QString& server, const QString& path)
 {
-    QString base = server.trimmed();
-    while (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    return QUrl(base + path);
+    const ServerAddress address = parseServerAddress(server);
+    if (!address.ok())
+        return {};
+    QUrl url = address.url;
+    url.setPath(url.path() + path);
+    return url;
+}
+
+ServerAddress parseServerAddress(const QString& typed)
+{
+    QString text = typed.trimmed();
+    if (text.isEmpty())
+        return {{}, QStringLiteral("l'adresse est vide (exemple : serveur.exemple.fr ou serveur.exemple.fr:8080)")};
+    if (text.contains(QRegularExpression(QStringLiteral("\\s"))))
+        return {{}, QStringLiteral("une adresse ne contient pas d'espace")};
+    const qsizetype schemeEnd = text.indexOf(QStringLiteral("://"));
+    if (schemeEnd < 0)
+        text.prepend(QStringLiteral("http://"));
+    else if (const QString scheme = text.left(schemeEnd).toLower(); scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        return {{}, QStringLiteral("seules les adresses http:// ou https:// sont acceptées")};
+    if (text.contains(QLatin1Char('?')) || text.contains(QLatin1Char('#')))
+        return {{}, QStringLiteral("l'adresse d'un serveur ne contient ni « ? » ni « # »")};
+    const QString authority = text.mid(text.indexOf(QStringLiteral("://")) + 3).section(QLatin1Char('/'), 0, 0);
+    if (authority.contains(QLatin1Char('@')))
+        return {{}, QStringLiteral("l'adresse ne doit pas contenir de nom d'utilisateur")};
+    static const QRegularExpression hostPort(QStringLiteral("^([^:\\[\\]]*|\\[[0-9A-Fa-f:.]+\\])(:(.*))?$"));
+    const QRegularExpressionMatch parts = hostPort.match(authority);
+    if (!parts.hasMatch() || parts.captured(1).isEmpty())
+        return {{}, QStringLiteral("le nom du serveur manque")};
+    if (parts.hasCaptured(2)) {
+        bool number = false;
+        const int port = parts.captured(3).toInt(&number);
+        if (!number || port < 1 || port > 65535)
+            return {{}, QStringLiteral("le port, après « : », doit être un nombre de 1 à 65535")};
+    }
+    static const QRegularExpression hostName(
+        QStringLiteral("^([A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)(\\.[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)*\\.?$"));
+    QUrl url(text, QUrl::StrictMode);
+    const bool bracketed = parts.captured(1).startsWith(QLatin1Char('['));
+    if (!url.isValid() || (!bracketed && !hostName.match(url.host(QUrl::FullyEncoded)).hasMatch()))
+        return {{}, QStringLiteral("« %1 » n'est pas un nom de serveur valable").arg(parts.captured(1))};
+    url.setScheme(url.scheme().toLower());
+    QString path = url.path();
+    while (path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    url.setPath(path);
+    return {url, {}};
+}
+
+bool isPlaceholderServer(const QString& address)
+{
+    const ServerAddress parsed = parseServerAddress(address);
+    if (!parsed.ok())
+        return false;
+    const QString host = parsed.url.host().toLower();
+    return host == QUrl(defaultDfcfServer).host() || host == QUrl(defaultClusterServer).host();
+}
+
+QString unusableServerMessage(const QString& setting, const QString& address, const QString& reason)
+{
+    return QStringLiteral("L'adresse du « %1 » (%2) n'est pas utilisable : %3.\r\n"
+                          "Corrigez-la dans le menu Outils, Paramètres.")
+        .arg(setting, address.trimmed(), reason);
 }
 
 const QList<ClusterBand>& clusterBands()

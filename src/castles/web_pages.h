@@ -19,8 +19,24 @@ inline const QString defaultClusterServer = QStringLiteral("http://dxcluster.exa
 
 QString dfcfServer(const Settings& settings);
 QString clusterServer(const Settings& settings);
-// The server address followed by the path, whatever the address ends with.
+// The server address followed by the path, whatever the address ends with;
+// an invalid URL when the address cannot be used.
 QUrl pageUrl(const QString& server, const QString& path);
+
+// An address as the operator types it: "host", "host:port" or
+// "http://host[:port][/folder]" (https too). The URL without its trailing
+// "/", or why the address cannot be used.
+struct ServerAddress {
+    QUrl url;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+ServerAddress parseServerAddress(const QString& typed);
+// The example addresses the program ships with, which reach no real server.
+bool isPlaceholderServer(const QString& address);
+// What the operator reads when the address of a server (setting name, as
+// "Serveur DFCF") cannot be used.
+QString unusableServerMessage(const QString& setting, const QString& address, const QString& reason);
 
 inline const QString reglementPath = QStringLiteral("/reglement.html");
 inline const QString selecdeptPath = QStringLiteral("/selecdept.html");

@@ -52,12 +52,14 @@ void SaisieFrame::enterPressed(QObject* field)
     } else if (field == Mode_A) {
         if (!refuse(Mode_A, checkMode(Mode_A->currentText()))) {
             settleCombo(Mode_A);
+            rememberIfChosen(Mode_A);
             moveOn(Mode_A, RST_A);
         }
     } else if (field == Bande_A) {
         // The band lies outside the chain: Enter sends the operator back to the callsign.
         if (!refuse(Bande_A, checkBande(Bande_A->currentText()))) {
             settleCombo(Bande_A);
+            rememberIfChosen(Bande_A);
             RST_A->setEnabled(true);
             moveOn(Bande_A, Ind_A);
         }

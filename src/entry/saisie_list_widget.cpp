@@ -43,6 +43,7 @@ void SaisieFrame::wireMain()
 
 void SaisieFrame::fillFrom(const QString& logLine)
 {
+    modeChosen = bandeChosen = false;
     const Ligne_Log qso = Ligne_Log::fromLine(logLine);
     Ind_A->setText(qso.indicatif);
     Dpt_A->setText(qso.dpt);
@@ -111,6 +112,11 @@ void SaisieFrame::deleteSelected()
 
 void SaisieFrame::startInsertion()
 {
+    if (!isEnabled())
+        return; // no log loaded: nothing to insert into
+    // An insertion never replaces the QSO being edited: the edit ends first.
+    if (Modification_En_Cours)
+        Init_Saisie();
     Insertion_En_Cours = true;
     Mode_Aff->setText(QStringLiteral("Insertion QSO"));
     // A click on the list leaves the callsign disabled; it must take the focus now.

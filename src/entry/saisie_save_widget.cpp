@@ -2,6 +2,7 @@
 #include "entry/saisie_widget.h"
 #include "logbook/bands.h"
 #include "logbook/log_line.h"
+#include "logbook/log_list_model.h"
 #include "logbook/log_store.h"
 #include "logbook/prenoms.h"
 #include "platform/messages.h"
@@ -83,19 +84,34 @@ void SaisieFrame::Valide()
     if (!writeQso(line.text))
         return;
     main.Charge_Log();
-    resetAfterSaving();
+    resetAfterSaving(savedRow(line.text));
+}
+
+// After an insert, the row of the QSO just written, so that the selection
+// (and what a delete would act on) is that QSO; otherwise the last line.
+// A date-ordered insert goes before every line of the same instant, so the
+// first equal line is the new one.
+int SaisieFrame::savedRow(const QString& line) const
+{
+    if (lastWrite == Write::Inserted)
+        return int(main.logModel()->lines().indexOf(line));
+    return main.logModel()->rowCount() - 1;
 }
 
 bool SaisieFrame::writeQso(const QString& line)
 {
     LogStore store = ctx().logStore();
     Result written;
-    if (Modification_En_Cours)
+    if (Modification_En_Cours) {
+        lastWrite = Write::Replaced;
         written = store.Remplace_QSO(selectedPosition, Ligne_Selectionnee, line);
-    else if (!autoDate() || Insertion_En_Cours)
+    } else if (!autoDate() || Insertion_En_Cours) {
+        lastWrite = Write::Inserted;
         written = store.Insere_QSO_Date(line);
-    else
+    } else {
+        lastWrite = Write::Added;
         written = store.Ajoute_QSO(line);
+    }
     if (!written) {
         ctx().messages->info(written.text() + QStringLiteral("\r\nLe QSO n'a pas été enregistré : la saisie est conservée."));
         Valide_A->setFocus();
@@ -103,13 +119,16 @@ bool SaisieFrame::writeQso(const QString& line)
     return written.ok;
 }
 
-void SaisieFrame::resetAfterSaving()
+void SaisieFrame::resetAfterSaving(int row)
 {
-    // Selecting the last line shows it in the fields; in manual-date mode the
+    // Selecting the line shows it in the fields; in manual-date mode the
     // date kept for the next QSO is the one just typed, not that line's.
     const QString typedDate = Date_A->text();
-    Liste_Verrouillee = false; // so that the selected last line is also the one a delete would act on
-    main.selectLastLine();
+    Liste_Verrouillee = false; // so that the selected line is also the one a delete would act on
+    if (row < 0)
+        main.selectLastLine();
+    else
+        main.selectRow(row);
     Date_A->setText(typedDate);
     resetFields(!autoDate());
 }

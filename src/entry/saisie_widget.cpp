@@ -41,8 +41,16 @@ SaisieFrame::SaisieFrame(Main& owner) : QGroupBox(QStringLiteral("Saisie ou modi
     for (QWidget* field : std::initializer_list<QWidget*>{Ind_A, Prenom_A, Dpt_A, Ref_A, Date_A, Heure_A, Mode_A, Bande_A,
                                                           RST_A, RSTE_A, Rem_A, QSL_A, Valide_A, Efface_A})
         field->installEventFilter(this);
-    connect(Mode_A, &QComboBox::activated, this, [this] { rememberIndex(Mode_A); });
-    connect(Bande_A, &QComboBox::activated, this, [this] { rememberIndex(Bande_A); });
+    connect(Mode_A, &QComboBox::activated, this, [this] {
+        modeChosen = true;
+        rememberIndex(Mode_A);
+    });
+    connect(Bande_A, &QComboBox::activated, this, [this] {
+        bandeChosen = true;
+        rememberIndex(Bande_A);
+    });
+    connect(Mode_A->lineEdit(), &QLineEdit::textEdited, this, [this] { modeChosen = true; });
+    connect(Bande_A->lineEdit(), &QLineEdit::textEdited, this, [this] { bandeChosen = true; });
     connect(Valide_A, &QPushButton::clicked, this, &SaisieFrame::Valide);
     connect(Efface_A, &QPushButton::clicked, this, &SaisieFrame::Init_Saisie);
 }
@@ -143,7 +151,10 @@ bool SaisieFrame::eventFilter(QObject* watched, QEvent* event)
     if (!field || !field->isEnabled())
         return QGroupBox::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (field == Ind_A && ctx().Indicatif_Station == noStation) {
+    // Shift, Tab or an arrow type nothing: only a character (or Enter) calls for the message.
+    const bool typesSomething = (!key->text().isEmpty() && key->text()[0].isPrint()) || key->key() == Qt::Key_Return
+                                || key->key() == Qt::Key_Enter;
+    if (field == Ind_A && ctx().Indicatif_Station == noStation && typesSomething) {
         ctx().messages->info(firstInstallationText);
         return false; // the key itself reaches the field unchanged
     }
@@ -173,7 +184,14 @@ void SaisieFrame::settleCombo(QComboBox* combo)
         combo->setCurrentIndex(item);
         combo->setEditText(combo->itemText(item));
     }
-    rememberIndex(combo);
+}
+
+void SaisieFrame::rememberIfChosen(QComboBox* combo)
+{
+    bool& chosen = combo == Mode_A ? modeChosen : bandeChosen;
+    if (chosen)
+        rememberIndex(combo);
+    chosen = false;
 }
 
 void SaisieFrame::rememberIndex(QComboBox* combo)
@@ -195,6 +213,7 @@ void SaisieFrame::restoreIndexes()
 void SaisieFrame::resetFields(bool keepDate)
 {
     Modification_En_Cours = Insertion_En_Cours = Liste_Verrouillee = false;
+    modeChosen = bandeChosen = false;
     for (QLineEdit* field : {Dpt_A, Prenom_A, Ref_A, Date_A, Heure_A, RST_A, RSTE_A, Rem_A}) {
         if (field != Date_A || !keepDate)
             field->clear();

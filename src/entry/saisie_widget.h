@@ -83,18 +83,21 @@ private:
     void setActive(QWidget* field);
     void setDone(QWidget* field);
 
-    // Picks the list item the typed text names (any case) and, outside an
-    // edit, remembers the combo's index for the next QSO.
+    // Picks the list item the typed text names (any case).
     void settleCombo(QComboBox* combo);
+    // Outside an edit, remembers the combo's index for the next QSO; only a
+    // choice of the operator counts, never what a clicked row put there.
     void rememberIndex(QComboBox* combo);
+    void rememberIfChosen(QComboBox* combo);
     void restoreIndexes();
 
     void resetFields(bool keepDate);
-    void resetAfterSaving();
+    void resetAfterSaving(int row = -1); // row to select, the last when -1
     void fillFrom(const QString& logLine);
     Ligne_Log typedQso() const;
     bool recheckAll();
     bool writeQso(const QString& line);
+    int savedRow(const QString& line) const;
     void tellMissingPrenoms();
     void tellMissingCastles();
 
@@ -102,6 +105,9 @@ private:
     int selectedPosition = -1;
     QString Ligne_Selectionnee;
     bool retyping = false;
+    bool modeChosen = false;  // the operator typed in or picked from Mode_A
+    bool bandeChosen = false; // the same for Bande_A
+    enum class Write { Added, Inserted, Replaced } lastWrite = Write::Added;
     bool prenomListReported = false;
     bool castleListReported = false;
 };

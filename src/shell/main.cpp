@@ -3,6 +3,7 @@
 #include "platform/qt_http.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_rig.h"
+#include "platform/qt_translations.h"
 #include "shell/main_window.h"
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    installFrenchTranslations(app);
     QApplication::setOrganizationName(QStringLiteral("DFCF"));
     QApplication::setApplicationName(QStringLiteral("DFCF"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kor-dfcf.svg")));

@@ -16,11 +16,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -131,7 +133,14 @@ void Main::buildControls()
     listLayout->addWidget(Liste_DFCF);
     layout->addWidget(L_Communes, 1);
 
-    setCentralWidget(central);
+    // On a small screen or at a large scale the window still fits the
+    // screen: what does not fit scrolls.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("Defilement"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
 }
 
 void Main::buildMenus()
@@ -191,14 +200,52 @@ void Main::buildMenus()
     connect(Mnu_Historique, &QAction::triggered, this, &Main::showHistory);
 }
 
+namespace {
+
+QMargins marginsOf(const QWidget* window)
+{
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// Title bar and borders are known once a window is shown; before that, those
+// of a window already on the screen are the best guess.
+QMargins frameMargins(const QWidget* window)
+{
+    if (window->isVisible())
+        return marginsOf(window);
+    for (const QWidget* other : QApplication::topLevelWidgets())
+        if (other != window && other->isVisible() && other->isWindow())
+            return marginsOf(other);
+    return {};
+}
+
+} // namespace
+
 void Main::centreOnScreen(QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    window->move(area.x() + (area.width() - window->frameGeometry().width()) / 2,
-                 area.y() + (area.height() - window->frameGeometry().height()) / 2);
+    // A window never shown nor sized has no size yet: its layout gives it now
+    // (not adjustSize(), which caps a window at two thirds of the screen).
+    if (!window->isVisible() && !window->testAttribute(Qt::WA_Resized)) {
+        window->ensurePolished();
+        if (window->layout())
+            window->layout()->activate();
+        window->resize(window->sizeHint().expandedTo(window->minimumSizeHint()));
+    }
+    const QMargins frame = frameMargins(window);
+    const QSize frameExtra(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QSize room = area.size() - frameExtra;
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room));
+    const QSize outer = window->size() + frameExtra;
+    window->move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+                 area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 void Main::load()
@@ -218,6 +265,8 @@ void Main::load()
     Timer1->start();
     if (ctx.Indicatif_Station == noStation)
         firstInstallation();
+    if (ctx.Indicatif_Station == noStation)
+        setLogActionsEnabled(false);
     Frame3->Modification_En_Cours = false;
     show();
     setWindowTitle(QStringLiteral("  KOR_DFCF    Revision ") + Revision_Programme);
@@ -246,12 +295,14 @@ bool Main::Charge_Log()
     if (log.status == ReadStatus::NotFound) {
         model->setLines({});
         Frame3->setEnabled(false);
+        setLogActionsEnabled(false);
         recoverMissingLog();
         return false;
     }
     if (log.status == ReadStatus::Error) {
         model->setLines({});
         Frame3->setEnabled(false);
+        setLogActionsEnabled(false);
         ctx.messages->info(QStringLiteral("Impossible de lire le log %1.\r\n%2").arg(logFileName(ctx.Indicatif_Station), log.error));
         return false;
     }
@@ -260,6 +311,7 @@ bool Main::Charge_Log()
         ctx.messages->info(warning);
     Frame3->setEnabled(true);
     Frame3->Ind_A->setEnabled(true);
+    setLogActionsEnabled(true);
     emit logReloaded();
     return true;
 }

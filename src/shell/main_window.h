@@ -28,6 +28,8 @@ public:
     // read (the recovery window or a message has then been shown).
     bool Charge_Log();
     void selectLastLine();
+    // Everything that reads or changes the log, off while no log is loaded.
+    void setLogActionsEnabled(bool enabled);
     void selectRow(int row); // as if the operator clicked the row
 
     // Shows the station in I_Station and applies its band and mode choices.
@@ -55,6 +57,12 @@ public:
         return slot;
     }
     static void centreOnScreen(QWidget* window);
+
+    // "Paramètres", with the sentence saying why the operator is sent there.
+    void openSettings(const QString& reason = {});
+    // Whether the web pages of the award's (or the cluster's) server can be
+    // asked for; if not, the settings window is opened and says why.
+    bool serverReady(bool cluster);
 
     // Clock labels (Label33 date, Label37 UTC time, Label34 local time).
     QLabel* Label33 = nullptr;
@@ -130,4 +138,6 @@ private:
     QLabel* Label_Liste_DFCF = nullptr;
     SaisieFrame* Frame3 = nullptr;
     QTimer* Timer1 = nullptr;
+    bool placeholderDfcfTold = false;
+    bool placeholderClusterTold = false;
 };

@@ -1,3 +1,4 @@
+#include "platform/qt_translations.h"
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     qputenv("XDG_CACHE_HOME", home.filePath("cache").toUtf8());
     qunsetenv("DFCF_DATA_DIR");
     QApplication app(argc, argv);
+    // As the program does: window tests see the French texts of Qt's own buttons.
+    installFrenchTranslations(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

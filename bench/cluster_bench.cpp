@@ -32,7 +32,7 @@ QByteArray spotLine(int i)
         .arg(khz[i % khz.size()], 8, 'f', 1)
         .arg(i % 10000)
         .arg(ref)
-        .arg(QStringLiteral("%1").arg(i % 2400, 4, 10, QLatin1Char('0')))
+        .arg(QStringLiteral("%1").arg(i % 24 * 100 + i % 60, 4, 10, QLatin1Char('0')))
         .toLatin1();
 }
 
@@ -58,6 +58,10 @@ void BM_OneSpotChecked(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         const std::optional<Spot> spot = readSpotLine(spots[i++ % spots.size()]);
+        if (!spot) {
+            state.SkipWithError("spot line not read");
+            break;
+        }
         const MarkedSpot marked = markSpot(*spot, castleReferenceIn(spot->comment, listed), index);
         benchmark::DoNotOptimize(marked.mark);
     }
@@ -108,8 +112,10 @@ void BM_SpotsWindowUnderLoad(benchmark::State& state)
         int sent = 0;
         QTimer feeder;
         feeder.setTimerType(Qt::PreciseTimer);
+        QElapsedTimer fed;
+        // However late the timer fires, the node keeps to 100 spots a second.
         QObject::connect(&feeder, &QTimer::timeout, [&] {
-            if (client)
+            while (client && sent < fed.elapsed() / 10)
                 client->write(spotLine(sent++) + "\r\n");
         });
         qint64 worstLateMs = 0;
@@ -136,6 +142,7 @@ void BM_SpotsWindowUnderLoad(benchmark::State& state)
         const std::clock_t cpuStart = std::clock();
         QElapsedTimer wall;
         wall.start();
+        fed.start();
         feeder.start(10);
         sinceTick.start();
         probe.start(10);

@@ -1,3 +1,23 @@
+#include "cluster/spots_dfcf_window.h"
+#include "entry/saisie_widget.h"
+#include "logbook/log_list_model.h"
+#include "platform/qt_cluster_link.h"
 #include "shell/main_window.h"
+#include <QAction>
 
-void Main::wireCluster() {}
+void Main::wireCluster()
+{
+    connect(Mnu_Spots, &QAction::triggered, this, [this] {
+        QPointer<Spots_DFCF> slot(findChild<Spots_DFCF*>(QString(), Qt::FindDirectChildrenOnly));
+        showSingle(slot, [this] {
+            auto* window = new Spots_DFCF(ctx, new QtClusterLink, model->lines(), this);
+            connect(this, &Main::logReloaded, window, [this, window] { window->refreshLog(model->lines()); });
+            connect(window, &Spots_DFCF::entryRequested, this, [this](const SpotEntry& spot) {
+                raise();
+                activateWindow();
+                Frame3->startEntry(spot.call, spot.dpt, spot.ref, spot.band);
+            });
+            return window;
+        });
+    });
+}

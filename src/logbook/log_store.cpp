@@ -1,6 +1,5 @@
 #include "logbook/log_store.h"
 #include "logbook/backup.h"
-#include "logbook/bands.h"
 #include "logbook/dates.h"
 #include "logbook/log_line.h"
 #include "logbook/station.h"
@@ -171,9 +170,9 @@ LogStore::CastleContact LogStore::Cherche_Chateau(const QString& ref, const QStr
         QString line = fromWindows1252(raw);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        const QString band = logFieldTrimmed(line, LogField::QRG);
-        if (bandGroup(band) == group)
-            return {true, logField(line, LogField::Date), band};
+        const LoggedContact logged = loggedContact(line);
+        if (logged.ref == ref && logged.group == group)
+            return {true, logged.date, logged.band};
     }
     return contact;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "logbook/castle_contacts.h"
 #include "platform/result.h"
 #include "platform/text_file.h"
 #include <QDate>
@@ -36,11 +37,7 @@ public:
     // when the template is missing); never replaces a log that holds QSOs.
     static Result Creer_Log(const QString& dataDir, const QString& callsign);
 
-    struct CastleContact {
-        bool found = false;
-        QString date;
-        QString band;
-    };
+    using CastleContact = ::CastleContact;
     // First QSO of the castle in the band group; lines of no group are passed over.
     CastleContact Cherche_Chateau(const QString& ref, const QString& group) const;
 

@@ -1,0 +1,173 @@
+#include "bench_log.h"
+#include "cluster/castle_reference.h"
+#include "cluster/spot_line.h"
+#include "cluster/spot_mark.h"
+#include "cluster/spots_dfcf_window.h"
+#include "logbook/castle_contacts.h"
+#include "platform/messages.h"
+#include "platform/qt_cluster_link.h"
+#include "platform/settings.h"
+#include "shell/app_context.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <ctime>
+
+// The cost of the spots window: the in-memory castle index built from the
+// log, the check of one spot line against it, and the window fed 100 spots a
+// second by a node on 127.0.0.1.
+namespace {
+
+QByteArray spotLine(int i)
+{
+    // Every third spot names a castle of the log, the others castles it lacks.
+    const QString ref = i % 3 == 0 ? departmentLabel(1 + i % 97) + QStringLiteral("%1").arg(i % 1000, 3, 10, QLatin1Char('0'))
+                                   : QStringLiteral("77-%1").arg(500 + i % 400);
+    static const QList<double> khz = {3650.0, 7012.5, 14025.0, 21030.0, 28450.0, 144300.0, 432200.0, 5357.0};
+    return QStringLiteral("DX de F5XYZ:   %1  F%2AB        DFCF %3 chateau               %4Z JN18")
+        .arg(khz[i % khz.size()], 8, 'f', 1)
+        .arg(i % 10000)
+        .arg(ref)
+        .arg(QStringLiteral("%1").arg(i % 24 * 100 + i % 60, 4, 10, QLatin1Char('0')))
+        .toLatin1();
+}
+
+void BM_CastleIndexFromLog(benchmark::State& state)
+{
+    const QStringList lines = benchLines(int(state.range(0)));
+    ContactedCastles index;
+    for (auto _ : state) {
+        index.rebuild(lines);
+        benchmark::DoNotOptimize(index.size());
+    }
+}
+BENCHMARK(BM_CastleIndexFromLog)->BENCH_SIZES;
+
+void BM_OneSpotChecked(benchmark::State& state)
+{
+    ContactedCastles index;
+    index.rebuild(benchLines(int(state.range(0))));
+    QList<QByteArray> spots;
+    for (int i = 0; i < 1000; ++i)
+        spots << spotLine(i);
+    const CastleListed listed = [](const QString&) { return true; };
+    int i = 0;
+    for (auto _ : state) {
+        const std::optional<Spot> spot = readSpotLine(spots[i++ % spots.size()]);
+        if (!spot) {
+            state.SkipWithError("spot line not read");
+            break;
+        }
+        const MarkedSpot marked = markSpot(*spot, castleReferenceIn(spot->comment, listed), index);
+        benchmark::DoNotOptimize(marked.mark);
+    }
+}
+BENCHMARK(BM_OneSpotChecked)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+class MemorySettings final : public Settings {
+public:
+    QHash<QString, QString> values;
+    QString read(const QString& s, const QString& k, const QString& f) const override { return values.value(s + k, f); }
+    void write(const QString& s, const QString& k, const QString& v) override { values[s + k] = v; }
+    bool contains(const QString& s, const QString& k) const override { return values.contains(s + k); }
+};
+
+class SilentMessages final : public Messages {
+public:
+    void info(const QString&) override {}
+    bool askYesNo(const QString&) override { return true; }
+};
+
+// 100 spots a second from a local node for DFCF_LOAD_SECONDS (60 by default),
+// the log changing every 10 seconds. Reports how late a 10 ms timer fires on
+// the user-interface thread, the share of one core used, and the refresh.
+void BM_SpotsWindowUnderLoad(benchmark::State& state)
+{
+    const int seconds = qEnvironmentVariableIntValue("DFCF_LOAD_SECONDS") > 0 ? qEnvironmentVariableIntValue("DFCF_LOAD_SECONDS") : 60;
+    const QStringList log = benchLines(100000);
+    for (auto _ : state) {
+        QTcpServer node;
+        node.listen(QHostAddress::LocalHost);
+        QTcpSocket* client = nullptr;
+        QObject::connect(&node, &QTcpServer::newConnection, [&] {
+            client = node.nextPendingConnection();
+            client->write("login: ");
+        });
+        MemorySettings settings;
+        SilentMessages messages;
+        AppContext ctx;
+        ctx.settings = &settings;
+        ctx.messages = &messages;
+        ctx.Indicatif_Station = QStringLiteral("F5ABC");
+        settings.write(QStringLiteral("Setup F5ABC"), QStringLiteral("Cluster Noeud"),
+                       QStringLiteral("127.0.0.1:%1").arg(node.serverPort()));
+        Spots_DFCF window(ctx, new QtClusterLink, log);
+        window.resize(1100, 640);
+        window.show();
+
+        int sent = 0;
+        QTimer feeder;
+        feeder.setTimerType(Qt::PreciseTimer);
+        QElapsedTimer fed;
+        // However late the timer fires, the node keeps to 100 spots a second.
+        QObject::connect(&feeder, &QTimer::timeout, [&] {
+            while (client && sent < fed.elapsed() / 10)
+                client->write(spotLine(sent++) + "\r\n");
+        });
+        qint64 worstLateMs = 0;
+        double lateSum = 0;
+        int ticks = 0;
+        QElapsedTimer sinceTick;
+        QTimer probe;
+        probe.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            const qint64 late = sinceTick.elapsed() - 10;
+            sinceTick.start();
+            worstLateMs = std::max(worstLateMs, late);
+            lateSum += std::max<qint64>(late, 0);
+            ++ticks;
+        });
+        double worstRefreshMs = 0;
+        QTimer logChange;
+        QObject::connect(&logChange, &QTimer::timeout, [&] {
+            QElapsedTimer refresh;
+            refresh.start();
+            window.refreshLog(log);
+            worstRefreshMs = std::max(worstRefreshMs, refresh.nsecsElapsed() / 1e6);
+        });
+        const std::clock_t cpuStart = std::clock();
+        QElapsedTimer wall;
+        wall.start();
+        fed.start();
+        feeder.start(10);
+        sinceTick.start();
+        probe.start(10);
+        logChange.start(10000);
+        while (wall.elapsed() < seconds * 1000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        const double cpu = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        state.counters["spots_sent"] = sent;
+        state.counters["worst_timer_late_ms"] = double(worstLateMs);
+        state.counters["mean_timer_late_ms"] = ticks ? lateSum / ticks : 0;
+        state.counters["cpu_share_of_one_core"] = cpu / (wall.elapsed() / 1000.0);
+        state.counters["worst_log_refresh_ms"] = worstRefreshMs;
+    }
+}
+BENCHMARK(BM_SpotsWindowUnderLoad)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

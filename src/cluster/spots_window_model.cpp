@@ -1,0 +1,105 @@
+#include "cluster/spots_window_model.h"
+#include <QLocale>
+
+namespace {
+
+QString frequencyText(double khz)
+{
+    static const QLocale french = [] {
+        QLocale locale(QLocale::French, QLocale::France);
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        return locale;
+    }();
+    return french.toString(khz, 'f', 1);
+}
+
+} // namespace
+
+QColor SpotTableModel::colourOf(SpotMark mark)
+{
+    switch (mark) {
+    case SpotMark::Needed:
+        return {192, 255, 192};
+    case SpotMark::Contacted:
+        return {224, 224, 224};
+    case SpotMark::OutOfBand:
+        return {255, 224, 192};
+    case SpotMark::None:
+        break;
+    }
+    return {};
+}
+
+void SpotTableModel::add(const MarkedSpot& spot)
+{
+    if (rows.size() >= maxRows) {
+        beginRemoveRows({}, maxRows - 1, int(rows.size()) - 1);
+        rows.resize(maxRows - 1);
+        endRemoveRows();
+    }
+    beginInsertRows({}, 0, 0);
+    rows.prepend(spot);
+    endInsertRows();
+}
+
+void SpotTableModel::remarkAll(const ContactedCastles& log)
+{
+    for (MarkedSpot& spot : rows)
+        remark(spot, log);
+    if (!rows.isEmpty())
+        emit dataChanged(index(0, 0), index(int(rows.size()) - 1, ColumnCount - 1));
+}
+
+int SpotTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows.size()); }
+
+int SpotTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QString SpotTableModel::text(const MarkedSpot& spot, int column) const
+{
+    switch (column) {
+    case Heure:
+        return spot.spot.time;
+    case Frequence:
+        return frequencyText(spot.spot.khz);
+    case Bande:
+        return spot.band;
+    case Indicatif:
+        return spot.spot.call;
+    case Reference:
+        return spot.ref;
+    case Etat:
+        return spotMarkText(spot.mark);
+    case Spotteur:
+        return spot.spot.spotter;
+    case Commentaire:
+        return spot.spot.comment;
+    default:
+        return {};
+    }
+}
+
+QVariant SpotTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows.size())
+        return {};
+    const MarkedSpot& spot = rows[index.row()];
+    if (role == Qt::DisplayRole)
+        return text(spot, index.column());
+    if (role == Qt::BackgroundRole && spot.mark != SpotMark::None)
+        return colourOf(spot.mark);
+    if (role == Qt::ToolTipRole && spot.earlier.found)
+        return QStringLiteral("Château déjà contacté le %1 sur %2").arg(spot.earlier.date, spot.earlier.band);
+    if (role == Qt::TextAlignmentRole && index.column() == Frequence)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant SpotTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const QStringList titles = {QStringLiteral("Heure UTC"), QStringLiteral("Fréquence (kHz)"), QStringLiteral("Bande"),
+                                       QStringLiteral("Indicatif"), QStringLiteral("Référence"), QStringLiteral("DFCF"),
+                                       QStringLiteral("Spotteur"), QStringLiteral("Commentaire")};
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < titles.size())
+        return titles[section];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}

@@ -4,6 +4,7 @@
 #include "platform/printer.h"
 #include "platform/settings.h"
 #include <QPointer>
+#include <QPainter>
 #include <QPrinter>
 #include <QSettings>
 #include <QWidget>
@@ -44,6 +45,9 @@ public:
     void printToPdf(const QString& path);
 
 private:
+    // Draws a PNG picture below the first `used` pixels of the current page.
+    Result drawImage(QPainter& painter, const QByteArray& png, int used);
+
     QPrinter printer;
     bool toPdfWithoutDialog = false;
 };

@@ -200,7 +200,7 @@ QStringList orderedBands(const QMap<QString, int>& byBand) { return ordered(byBa
 
 QStringList orderedModes(const QMap<QString, int>& byMode) { return ordered(byMode, modeList()); }
 
-QList<CastleThreshold> castleThresholds(StatGroup g, int confirmed, bool upToNext)
+QList<CastleThreshold> castleThresholds(StatGroup g, int confirmed, bool nextOnly)
 {
     QList<CastleThreshold> thresholds;
     const QString group = statGroupName(g);
@@ -209,10 +209,12 @@ QList<CastleThreshold> castleThresholds(StatGroup g, int confirmed, bool upToNex
             continue;
         // "Trophe" is the award list's key; the operator reads "Trophé".
         const QString nom = rule.nom == QLatin1String("Trophe") ? QStringLiteral("Trophé") : rule.nom;
-        thresholds << CastleThreshold{g, QStringLiteral("%1 %2 : %3 châteaux").arg(group, nom).arg(rule.castles),
+        thresholds << CastleThreshold{g, QStringLiteral("%1 %2 : %3").arg(group, nom).arg(rule.castles),
                                       rule.castles};
-        if (upToNext && rule.castles > confirmed)
-            break;
+        if (nextOnly && rule.castles > confirmed)
+            return {thresholds.last()};
     }
+    if (nextOnly && !thresholds.isEmpty())
+        return {thresholds.last()};
     return thresholds;
 }

@@ -69,10 +69,10 @@ QStringList orderedModes(const QMap<QString, int>& byMode);
 // A castle limit of an award, drawn as a horizontal line on the progress chart.
 struct CastleThreshold {
     StatGroup group;
-    QString label; // "HF Honneur : 1500 châteaux"
+    QString label; // "HF Honneur : 1500"
     int castles = 0;
 };
 // The castle limits of the group's awards, lowest first (an award asking only
-// for departments has none). With upToNext, only those already reached and
-// the next one, so that a small log is not flattened under a far goal.
-QList<CastleThreshold> castleThresholds(StatGroup g, int confirmed, bool upToNext);
+// for departments has none). With nextOnly, only the next goal (the highest
+// once all are reached): three groups on one chart stay readable.
+QList<CastleThreshold> castleThresholds(StatGroup g, int confirmed, bool nextOnly);

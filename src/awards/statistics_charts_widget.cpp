@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -32,10 +33,12 @@ QChart* frenchChart(const QString& title)
     chart->setTitle(title);
     QFont font = chart->titleFont();
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.2);
     chart->setTitleFont(font);
     chart->setLocale(QLocale(QLocale::French, QLocale::France));
-    chart->setLocalizeNumbers(true);
+    // Every pixel counts at 200 % on a small screen.
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setBackgroundRoundness(0);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
     return chart;
@@ -58,11 +61,13 @@ qint64 monthStart(int key)
 
 void addThreshold(QChart* chart, const CastleThreshold& threshold, qint64 from, qint64 to)
 {
+    // The labels of the three groups stand apart, so that close limits
+    // (75 and 150 on a scale of 1500) stay readable.
+    const int place = threshold.group == StatGroup::HF ? 1 : threshold.group == StatGroup::VHF ? 3 : 5;
     auto* line = new QLineSeries;
     line->setObjectName(QString::fromLatin1(thresholdSeriesName));
     line->setName(threshold.label);
-    // The label sits on a point a fifth of the way in, clear of both axes.
-    const qint64 labelAt = from + (to - from) / 5;
+    const qint64 labelAt = from + (to - from) * place / 6;
     line->append(from, threshold.castles);
     line->append(labelAt, threshold.castles);
     line->append(to, threshold.castles);
@@ -94,6 +99,7 @@ QChart* countBars(const QString& title, const QString& setName, const QStringLis
 {
     QChart* chart = frenchChart(labels.isEmpty() ? title + QStringLiteral(" : aucun QSO") : title);
     auto* set = new QBarSet(setName);
+    set->setLabelColor(Qt::black);
     QStringList categories;
     int highest = 0;
     for (const QString& label : labels) {
@@ -155,11 +161,10 @@ QChart* progressChart(const LogStatistics& stats, GroupChoice group)
     }
     auto* x = new QDateTimeAxis;
     x->setFormat(QStringLiteral("MM/yyyy"));
-    x->setTitleText(QStringLiteral("Mois"));
     x->setRange(QDateTime::fromMSecsSinceEpoch(monthStart(first), Qt::UTC),
                 QDateTime::fromMSecsSinceEpoch(monthStart(last), Qt::UTC));
-    x->setTickCount(qBound(2, last - first + 1, 7));
-    attach(chart, x, countAxis(QStringLiteral("Châteaux confirmés"), highest));
+    x->setTickCount(qBound(2, last - first + 1, 5));
+    attach(chart, x, countAxis(QStringLiteral("Châteaux"), highest));
     return chart;
 }
 
@@ -172,6 +177,8 @@ QChart* yearsChart(const LogStatistics& stats, GroupChoice group)
     auto* confirmed = new QBarSet(QStringLiteral("Confirmés"));
     contacted->setColor(QColor(120, 160, 210));
     confirmed->setColor(QColor(30, 140, 60));
+    contacted->setLabelColor(Qt::black);
+    confirmed->setLabelColor(Qt::black);
     QStringList years;
     int highest = 0;
     for (auto it = figures.byYear.cbegin(); it != figures.byYear.cend(); ++it) {

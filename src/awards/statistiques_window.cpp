@@ -1,13 +1,13 @@
 #include "awards/statistiques_window.h"
 #include "awards/statistics_charts_widget.h"
 #include "logbook/dates.h"
+#include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/text_file.h"
 #include "shell/app_context.h"
 #include "shell/named_widget.h"
-#include "platform/clock.h"
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
@@ -80,22 +80,27 @@ Statistiques::Statistiques(AppContext& context, QWidget* parent) : QWidget(paren
 
 void Statistiques::buildControls()
 {
+    // One row of controls above the charts: on a small screen at 200 % the
+    // charts need all the height there is.
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titleFrame("Frame1", "Label1", QStringLiteral("Statistiques DFCF")));
-    auto* choice = new QHBoxLayout;
-    choice->addWidget(named(new QLabel(QStringLiteral("Groupe de bandes :")), "Label2"));
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(named(new QLabel(QStringLiteral("Groupe de bandes :")), "Label2"));
     Groupe_Bandes = named(new QComboBox, "Groupe_Bandes");
     Groupe_Bandes->addItems({QStringLiteral("Tous les groupes"), QStringLiteral("HF"), QStringLiteral("VHF"),
                              QStringLiteral("UHF")});
-    choice->addWidget(Groupe_Bandes);
-    choice->addStretch();
-    layout->addLayout(choice);
+    controls->addWidget(Groupe_Bandes);
+    controls->addStretch();
+    Enregistrer_Image = named(new QPushButton(QStringLiteral("Enregistrer l'image")), "Enregistrer_Image");
+    Imprimer = named(new QPushButton(QStringLiteral("Imprimer")), "Imprimer");
+    controls->addWidget(Enregistrer_Image);
+    controls->addWidget(Imprimer);
+    layout->addLayout(controls);
 
     Graphiques = named(new QTabWidget, "Graphiques");
     for (const ChartPage& page : chartPages()) {
         auto* view = named(new QChartView, page.view);
         view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumSize(320, 200);
+        view->setMinimumSize(300, 180);
         Graphiques->addTab(view, page.tab);
         views << view;
     }
@@ -110,14 +115,6 @@ void Statistiques::buildControls()
                                    .arg(undated));
     Label_Dates->setVisible(undated > 0);
     layout->addWidget(Label_Dates);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    Enregistrer_Image = named(new QPushButton(QStringLiteral("Enregistrer l'image")), "Enregistrer_Image");
-    Imprimer = named(new QPushButton(QStringLiteral("Imprimer")), "Imprimer");
-    buttons->addWidget(Enregistrer_Image);
-    buttons->addWidget(Imprimer);
-    layout->addLayout(buttons);
 
     connect(Groupe_Bandes, &QComboBox::currentIndexChanged, this, &Statistiques::drawCharts);
     connect(Enregistrer_Image, &QPushButton::clicked, this, &Statistiques::saveImage);

@@ -97,9 +97,9 @@ TEST_F(DataDirTest, StatisticsOfAMissingLogAreEmptyAndSaySo)
 
 TEST(Statistics, ThresholdsAreTheCastleLimitsOfEachGroupsAwards)
 {
-    const auto limits = [](StatGroup g, int confirmed, bool upToNext) {
+    const auto limits = [](StatGroup g, int confirmed, bool nextOnly) {
         QList<int> castles;
-        for (const CastleThreshold& t : castleThresholds(g, confirmed, upToNext))
+        for (const CastleThreshold& t : castleThresholds(g, confirmed, nextOnly))
             castles << t.castles;
         return castles;
     };
@@ -108,7 +108,8 @@ TEST(Statistics, ThresholdsAreTheCastleLimitsOfEachGroupsAwards)
     EXPECT_EQ(limits(StatGroup::UHF, 0, false), (QList<int>{5, 75}));
     EXPECT_TRUE(limits(StatGroup::Other, 0, false).isEmpty());
     EXPECT_EQ(limits(StatGroup::HF, 29, true), QList<int>{30});
-    EXPECT_EQ(limits(StatGroup::HF, 30, true), (QList<int>{30, 1500}));
-    EXPECT_EQ(limits(StatGroup::UHF, 80, true), (QList<int>{5, 75}));
-    EXPECT_EQ(castleThresholds(StatGroup::HF, 0, false)[2].label, "HF Trophé : 3000 châteaux");
+    EXPECT_EQ(limits(StatGroup::HF, 30, true), QList<int>{1500});
+    EXPECT_EQ(limits(StatGroup::UHF, 80, true), QList<int>{75});
+    EXPECT_TRUE(limits(StatGroup::Other, 80, true).isEmpty());
+    EXPECT_EQ(castleThresholds(StatGroup::HF, 0, false)[2].label, "HF Trophé : 3000");
 }

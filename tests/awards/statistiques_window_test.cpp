@@ -68,9 +68,9 @@ TEST_F(StatistiquesTest, ChartsShowOneLinePerGroupTheirThresholdsAndTheBars)
     for (QLineSeries* line : groups)
         EXPECT_EQ(line->count(), 3) << line->name().toStdString(); // March, April, May 2008
     EXPECT_EQ(groups[2]->at(2).y(), 1);
-    // Every group has one confirmation: its first award is the next goal.
+    // Every group has one confirmation: its first award is its next goal.
     EXPECT_EQ(names(lines(progress, true)),
-              (QStringList{"HF de Base : 30 châteaux", "VHF de Base : 10 châteaux", "UHF de Base : 5 châteaux"}));
+              (QStringList{"HF de Base : 30", "VHF de Base : 10", "UHF de Base : 5"}));
 
     auto* years = qobject_cast<QBarSeries*>(chart(window, "Graphique_Annees")->series().value(0));
     ASSERT_NE(years, nullptr);

@@ -11,12 +11,12 @@
 // unpacked program as a first installation against an empty home.
 namespace {
 
-struct Run {
+struct Outcome {
     int exitCode = -1; // -1 when it crashed or had to be killed
     QString output;
 };
 
-Run run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {},
+Outcome run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {},
         int timeoutMs = 120000)
 {
     QProcess process;
@@ -84,7 +84,7 @@ TEST(DebianPackage, HoldsTheProgramItsFilesAndStartsAsAFirstInstallation)
             GTEST_SKIP() << tool << " is missing (scripts/install-deps installs it)";
     QTemporaryDir work;
     const QDir w(work.path());
-    const Run pack = run(QStringLiteral(DFCF_CPACK), {"-G", "DEB", "--config", DFCF_BUILD_DIR "/CPackConfig.cmake", "-B",
+    const Outcome pack = run(QStringLiteral(DFCF_CPACK), {"-G", "DEB", "--config", DFCF_BUILD_DIR "/CPackConfig.cmake", "-B",
                                                       w.filePath("out")});
     ASSERT_EQ(pack.exitCode, 0) << pack.output.toStdString();
     const QString arch = run(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")}).output.trimmed();
@@ -97,7 +97,7 @@ TEST(DebianPackage, HoldsTheProgramItsFilesAndStartsAsAFirstInstallation)
     EXPECT_EQ(fields.value("Architecture"), arch);
     EXPECT_EQ(fields.value("Section"), "hamradio");
     for (const char* library : {"libc6", "libqt6core6", "libqt6widgets6", "libqt6charts6", "libqt6printsupport6"})
-        EXPECT_TRUE(fields.value("Depends").contains(QLatin1String(library))) << library << " in " << fields.value("Depends");
+        EXPECT_TRUE(fields.value("Depends").contains(QLatin1String(library))) << library << " in " << fields.value("Depends").toStdString();
     EXPECT_TRUE(fields.value("Description").contains("castles of France"));
     EXPECT_TRUE(fields.value("Description").contains("châteaux de France"));
 
@@ -116,7 +116,7 @@ TEST(DebianPackage, HoldsTheProgramItsFilesAndStartsAsAFirstInstallation)
     QDir().mkpath(home + "/runtime");
     QFile::setPermissions(home + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString report = w.filePath("report.txt");
-    const Run start = run(root + "/usr/bin/KOR_DFCF", {}, firstStartEnvironment(home, report), 60000);
+    const Outcome start = run(root + "/usr/bin/KOR_DFCF", {}, firstStartEnvironment(home, report), 60000);
     QFile reportFile(report);
     ASSERT_TRUE(reportFile.open(QIODevice::ReadOnly)) << start.output.toStdString();
     const QStringList seen = QString::fromUtf8(reportFile.readAll()).split('\n', Qt::SkipEmptyParts);

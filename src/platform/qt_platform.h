@@ -4,11 +4,12 @@
 #include "platform/printer.h"
 #include "platform/settings.h"
 #include <QPointer>
-#include <QPainter>
 #include <QPrinter>
 #include <QSettings>
 #include <QWidget>
 #include <memory>
+
+class QPainter;
 
 // Qt implementations of the platform interfaces used by the real program.
 

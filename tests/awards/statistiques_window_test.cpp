@@ -121,3 +121,23 @@ TEST_F(StatistiquesTest, TheShownChartIsSavedAsPngAndPrintedAsAPicture)
     EXPECT_TRUE(printer.jobs[0].image.startsWith("\x89PNG"));
     EXPECT_EQ(messages.last(), "L'impression n'a pas pu démarrer : vérifiez l'imprimante choisie.");
 }
+
+TEST_F(DataDirTest, StatisticsOfAMissingOrOneMonthLogDrawWithoutData)
+{
+    Statistiques empty(context);
+    EXPECT_EQ(messages.last(), "Le log F5ABC_DFCF.log est introuvable : les statistiques sont vides.");
+    QChart* progress = empty.findChild<QChartView*>("Graphique_Progression")->chart();
+    EXPECT_TRUE(progress->title().endsWith(" : aucun QSO daté"));
+    for (QAbstractSeries* series : progress->series())
+        if (series->objectName() != QLatin1String(thresholdSeriesName))
+            EXPECT_EQ(qobject_cast<QLineSeries*>(series)->count(), 0);
+    EXPECT_FALSE(empty.Label_Dates->isVisibleTo(&empty));
+
+    writeLog({qsoLine("F6AAA", "77", "77121", "15/03/08", "10:00", "432 Mhz", true)});
+    Statistiques oneMonth(context);
+    oneMonth.Groupe_Bandes->setCurrentIndex(3);
+    progress = oneMonth.findChild<QChartView*>("Graphique_Progression")->chart();
+    ASSERT_EQ(progress->series().size(), 3); // UHF and its two limits
+    EXPECT_EQ(qobject_cast<QLineSeries*>(progress->series()[0])->count(), 1);
+    EXPECT_EQ(qobject_cast<QLineSeries*>(progress->series()[1])->at(0).y(), 5);
+}

@@ -1,4 +1,5 @@
 #include "awards/award_figures.h"
+#include "awards/statistics.h"
 #include "bench_log.h"
 #include "reports/award_list.h"
 #include <benchmark/benchmark.h>
@@ -27,6 +28,17 @@ void BM_LargestAwardList(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LargestAwardList)->BENCH_SIZES;
+
+// The "Statistiques" window's figures: one pass, read from disk.
+void BM_Statistics(benchmark::State& state)
+{
+    const BenchLog log(int(state.range(0)));
+    for (auto _ : state) {
+        const StatisticsRead read = readStatistics(log.dir.path(), log.callsign);
+        benchmark::DoNotOptimize(read.statistics.lastMonth);
+    }
+}
+BENCHMARK(BM_Statistics)->BENCH_SIZES;
 
 } // namespace
 

@@ -129,6 +129,7 @@ int main(int argc, char* argv[])
                 save(contacted, out, QStringLiteral("contactes"));
             }
         }
+        shoot(main.Mnu_Statistiques, "Statistiques", QStringLiteral("statistiques"));
         QApplication::quit();
     });
     return app.exec();

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/result.h"
+#include <QByteArray>
 #include <QString>
 #include <QList>
 #include <QStringList>
@@ -14,6 +15,9 @@ struct PrintJob {
     // First line of each block that must not be split across two pages (a
     // QSL card); a block longer than a page is split all the same.
     QList<int> keepTogether;
+    // A picture (PNG bytes) printed under the lines on their last page,
+    // scaled to the room left and keeping its proportions: a chart.
+    QByteArray image;
 };
 
 // Lines that begin a new page, for pages of linesPerPage lines.

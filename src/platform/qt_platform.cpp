@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -87,8 +88,36 @@ Result QtPrinter::print(const PrintJob& job)
         painter.drawText(0, y, line);
         y += lineHeight;
     }
+    if (!job.image.isEmpty()) {
+        const int used = job.lines.isEmpty() ? 0 : y - metrics.ascent();
+        const Result drawn = drawImage(painter, job.image, used);
+        if (!drawn.ok) {
+            painter.end();
+            return drawn;
+        }
+    }
     if (!painter.end())
         return Result::failure(QStringLiteral("L'impression n'a pas pu se terminer."));
+    return Result::success();
+}
+
+Result QtPrinter::drawImage(QPainter& painter, const QByteArray& png, int used)
+{
+    QImage image;
+    if (!image.loadFromData(png, "PNG") || image.isNull())
+        return Result::failure(QStringLiteral("L'image à imprimer est illisible : rien n'a été imprimé de l'image."));
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // A picture squeezed into the last few lines of a page would be
+    // unreadable: it takes a page of its own instead.
+    if (page.height() - used < page.height() / 3) {
+        if (!printer.newPage())
+            return Result::failure(QStringLiteral("L'impression s'est arrêtée avant la fin : une page n'a pas pu être imprimée."));
+        used = 0;
+    }
+    const QSize room(page.width(), page.height() - used);
+    const QSize size = image.size().scaled(room, Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint((room.width() - size.width()) / 2, used), size), image);
     return Result::success();
 }
 

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <memory>
 
+class QPainter;
+
 // Qt implementations of the platform interfaces used by the real program.
 
 class QtMessages final : public Messages {
@@ -44,6 +46,9 @@ public:
     void printToPdf(const QString& path);
 
 private:
+    // Draws a PNG picture below the first `used` pixels of the current page.
+    Result drawImage(QPainter& painter, const QByteArray& png, int used);
+
     QPrinter printer;
     bool toPdfWithoutDialog = false;
 };

@@ -1,6 +1,8 @@
 #include "platform/printer.h"
 #include "platform/qt_platform.h"
 #include "support/test_env.h"
+#include <QBuffer>
+#include <QImage>
 
 TEST(Pagination, PagesFillUpAndABlockThatWouldBeSplitStartsANewPage)
 {
@@ -48,4 +50,27 @@ TEST_F(PdfPrinterTest, ABlockKeptTogetherGoesWholeOntoTheNextPage)
     EXPECT_EQ(pages(job), 2);
     job.keepTogether = {0, block, 2 * block};
     EXPECT_EQ(pages(job), 3);
+}
+
+TEST_F(PdfPrinterTest, AChartIsPrintedUnderItsTitleOrOnAPageOfItsOwn)
+{
+    QImage chart(800, 500, QImage::Format_RGB32);
+    chart.fill(Qt::darkBlue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(chart.save(&buffer, "PNG"));
+
+    PrintJob job = lines(1);
+    job.image = png;
+    EXPECT_EQ(pages(job), 1);
+    EXPECT_TRUE(readFile("page.pdf").contains("/Subtype /Image"));
+    // Too little room left under the lines: the chart takes the next page.
+    job.lines = lines(60).lines;
+    EXPECT_EQ(pages(job), 2);
+
+    job.image = "not a picture";
+    QtPrinter printer;
+    printer.printToPdf(path("bad.pdf"));
+    EXPECT_EQ(printer.print(job).text(), "L'image à imprimer est illisible : rien n'a été imprimé de l'image.");
 }

@@ -2,6 +2,7 @@
 #include "entry/saisie_widget.h"
 #include "logbook/log_list_model.h"
 #include "platform/qt_cluster_link.h"
+#include "rig/rig_control.h"
 #include "shell/main_window.h"
 #include <QAction>
 
@@ -16,6 +17,11 @@ void Main::wireCluster()
                 raise();
                 activateWindow();
                 Frame3->startEntry(spot.call, spot.dpt, spot.ref, spot.band);
+            });
+            // The radio goes to the spot's frequency when the program follows it.
+            connect(window, &Spots_DFCF::tuneRequested, this, [this](double hz) {
+                if (ctx.rigControl)
+                    ctx.rigControl->tune(hz);
             });
             return window;
         });

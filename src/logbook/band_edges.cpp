@@ -1,27 +1,22 @@
 #include "logbook/band_edges.h"
-#include <QList>
 
-namespace {
-
-const QList<BandEdges>& edgeTable()
+const QList<BandEdges>& bandEdges()
 {
     static const QList<BandEdges> table = {
-        {1810, 2000, QStringLiteral("1.8 Mhz")},      {3500, 3800, QStringLiteral("3.5 Mhz")},
-        {7000, 7200, QStringLiteral("7.0 Mhz")},      {10100, 10150, QStringLiteral("10 Mhz")},
-        {14000, 14350, QStringLiteral("14 Mhz")},     {18068, 18168, QStringLiteral("18 Mhz")},
-        {21000, 21450, QStringLiteral("21 Mhz")},     {24890, 24990, QStringLiteral("24 Mhz")},
-        {28000, 29700, QStringLiteral("28 Mhz")},     {50000, 52000, QStringLiteral("50 Mhz")},
-        {144000, 146000, QStringLiteral("144 Mhz")},  {430000, 440000, QStringLiteral("432 Mhz")},
+        {"1.8 Mhz", 1.810e6, 2.000e6},   {"3.5 Mhz", 3.500e6, 3.800e6},   {"7.0 Mhz", 7.000e6, 7.200e6},
+        {"10 Mhz", 10.100e6, 10.150e6},  {"14 Mhz", 14.000e6, 14.350e6},  {"18 Mhz", 18.068e6, 18.168e6},
+        {"21 Mhz", 21.000e6, 21.450e6},  {"24 Mhz", 24.890e6, 24.990e6},  {"28 Mhz", 28.000e6, 29.700e6},
+        {"50 Mhz", 50.000e6, 54.000e6},  {"144 Mhz", 144.000e6, 146.000e6}, {"432 Mhz", 430.000e6, 440.000e6},
     };
     return table;
 }
 
-} // namespace
-
-QString bandLabelOfKhz(double khz)
+QString bandForFrequency(double hz)
 {
-    for (const BandEdges& band : edgeTable())
-        if (khz >= band.lowKhz && khz <= band.highKhz)
+    // Half a hertz of slack: radios and spots give whole hertz (or tenths of
+    // a kilohertz) as doubles.
+    for (const BandEdges& band : bandEdges())
+        if (hz >= band.lowHz - 0.5 && hz <= band.highHz + 0.5)
             return band.label;
     return {};
 }

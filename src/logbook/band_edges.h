@@ -1,13 +1,17 @@
 #pragma once
+#include <QList>
 #include <QString>
 
-// IARU Region 1 band edges of the twelve band labels of the band list.
+// Amateur band edges of IARU Region 1 for each of the twelve band labels of
+// the band list (Bande_A); both edges belong to the band.
 struct BandEdges {
-    double lowKhz;
-    double highKhz;
     QString label; // as in Groupe_Bande
+    double lowHz;
+    double highHz;
 };
 
-// The band label of a frequency in kHz, edges included; empty when the
-// frequency lies in none of the twelve bands.
-QString bandLabelOfKhz(double khz);
+const QList<BandEdges>& bandEdges();
+
+// The band label whose range holds the frequency; empty outside every band.
+QString bandForFrequency(double hz);
+inline QString bandLabelOfKhz(double khz) { return bandForFrequency(khz * 1000.0); }

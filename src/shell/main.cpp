@@ -2,6 +2,7 @@
 #include "platform/data_dir.h"
 #include "platform/qt_http.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_single_instance.h"
 #include "shell/main_window.h"
 #include <QApplication>
 #include <QIcon>
@@ -13,12 +14,16 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("DFCF"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kor-dfcf.svg")));
     QtMessages messages(QStringLiteral("KOR_DFCF"));
+    const QString dataDir = dataDirectory();
+    QtSingleInstance instance(dataDir);
+    if (!instance.claim(messages))
+        return 0;
     QtSettings settings;
     SystemClock clock;
     QtPrinter printer;
     QtFileDialogs fileDialogs;
     AppContext context;
-    context.dataDir = dataDirectory();
+    context.dataDir = dataDir;
     context.messages = &messages;
     context.settings = &settings;
     context.clock = &clock;
@@ -27,6 +32,7 @@ int main(int argc, char* argv[])
     QtHttp http;
     context.http = &http;
     Main window(context);
+    instance.raiseOnRequest(&window);
     window.load();
     return app.exec();
 }

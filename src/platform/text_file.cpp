@@ -257,7 +257,7 @@ DecodedText decodeDataText(QByteArrayView bytes)
     if (ascii)
         return {fromWindows1252(bytes)};
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
+    QString text = utf8(marked ? bytes.sliced(3) : bytes);
     if (utf8.hasError() && !marked)
         return {fromWindows1252(bytes)};
     const bool fits = !utf8.hasError() && isWindows1252(text);

@@ -93,7 +93,7 @@ TEST_F(TwoWritersTest, SavesAtTheSameInstantKeepEveryQsoAndEveryFileItsOwnLines)
     auto second = save("log", "F6BBB", 0);
     auto names = save("prenom", "F6CCC", 0);
     EXPECT_EQ(names->finish(), "ok");
-    EXPECT_EQ(first->finish(), "ok");
+    EXPECT_EQ(first->finish(), "pause\nok");
     EXPECT_EQ(second->finish(), "ok");
 
     const QStringList now = log();

@@ -8,7 +8,6 @@
 #include <QLockFile>
 #include <QMutex>
 #include <QThread>
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -37,15 +36,19 @@ QString cannotLockText(const QString& target)
     return fileErrorText(EIO, FileAction::Write, target);
 }
 
-// Named no owner, held by no one, and old enough not to be one being created.
+// Its owner holds a system lock on the file from just after creating it to
+// its end: a file held by no one, and old enough not to be one being created,
+// was left by a process that died (before it could name itself, or while
+// QLockFile's own take-over was under way).
 bool abandoned(QLockFile& lock, const QString& lockPath)
 {
+    // The owner's name is written after the system lock is taken: a named
+    // file needs no wait, an unnamed one may still be being created.
     qint64 pid = 0;
     QString host, app;
-    if (lock.getLockInfo(&pid, &host, &app))
-        return false;
+    const bool named = lock.getLockInfo(&pid, &host, &app);
     const QFileInfo info(lockPath);
-    if (!info.exists() || info.lastModified().msecsTo(QDateTime::currentDateTime()) < 100)
+    if (!info.exists() || (!named && info.lastModified().msecsTo(QDateTime::currentDateTime()) < 100))
         return false;
     const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -59,11 +62,12 @@ bool abandoned(QLockFile& lock, const QString& lockPath)
 
 bool lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs)
 {
+    // Polled here rather than in QLockFile::tryLock(timeout), whose first
+    // sleep is long: an abandoned lock is seen as soon as it is old enough.
     QElapsedTimer timer;
     timer.start();
     for (;;) {
-        const qint64 left = std::max<qint64>(0, waitMs - timer.elapsed());
-        if (lock.tryLock(int(std::min<qint64>(left, 200))))
+        if (lock.tryLock(0))
             return true;
         if (lock.error() != QLockFile::LockFailedError)
             return false;
@@ -73,6 +77,7 @@ bool lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs)
         }
         if (timer.elapsed() >= waitMs)
             return false;
+        QThread::msleep(10);
     }
 }
 

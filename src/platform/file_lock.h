@@ -5,9 +5,9 @@
 
 class QLockFile;
 
-// QLockFile::tryLock, and a lock file its owner never finished writing (a
-// process killed while creating it: no owner named, no lock held on it) is
-// taken over too, where QLockFile alone would wait for it forever.
+// QLockFile::tryLock, and a lock file no living process holds is taken over
+// even when QLockFile alone would wait for it forever (its owner was killed
+// while creating it, or while taking over another).
 bool lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs);
 
 // An exclusive lock on a file, held from construction to destruction through

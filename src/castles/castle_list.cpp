@@ -57,7 +57,7 @@ ListText readList(const QString& dataDir)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {ReadStatus::Error, {}};
-    return {ReadStatus::Ok, fromWindows1252(bytes)};
+    return {ReadStatus::Ok, decodeDataText(bytes).text};
 }
 
 // Visits the lines as splitLines() cuts them, with their index, until the

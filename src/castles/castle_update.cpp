@@ -22,6 +22,16 @@ bool hasCastle(const QStringList& lines)
     return false;
 }
 
+// A Windows-1252 list is stored as received; one sent in UTF-8 is converted,
+// or refused (empty) when a character has no Windows-1252 byte.
+QByteArray storedListBytes(const QByteArray& body)
+{
+    const DecodedText decoded = decodeDataText(body);
+    if (!decoded.utf8)
+        return body;
+    return decoded.fitsWindows1252 ? toWindows1252(decoded.text) : QByteArray();
+}
+
 } // namespace
 
 QUrl castleListUrl(const Settings& settings) { return pageUrl(dfcfServer(settings), castleListPath); }
@@ -56,11 +66,16 @@ Result Download(const HttpReply& reply, const QString& target)
             + keptOldList);
     if (reply.body.isEmpty())
         return Result::failure(noInternetMessage);
-    const QStringList lines = splitLines(fromWindows1252(reply.body));
+    const QByteArray stored = storedListBytes(reply.body);
+    if (stored.isEmpty())
+        return Result::failure(QStringLiteral("La liste des châteaux reçue contient un caractère que le fichier %1 ne "
+                                              "peut pas garder")
+                                   .arg(castleListFileName)
+                               + keptOldList);
+    const QStringList lines = splitLines(fromWindows1252(stored));
     if (!isRevisionLine(lines.first()) || !hasCastle(lines))
         return Result::failure(QStringLiteral("La réponse du serveur n'est pas une liste des châteaux") + keptOldList);
-    // The bytes are stored as received.
-    return writeFileAtomically(target, QDir(QFileInfo(target).absolutePath()).filePath(scratchName), reply.body);
+    return writeFileAtomically(target, QDir(QFileInfo(target).absolutePath()).filePath(scratchName), stored);
 }
 
 QString describeListProbe(const HttpReply& reply)
@@ -97,7 +112,7 @@ ListUpdate Maj_Liste_DFCF(const QString& dataDir, Settings& settings, const QStr
     const Result stored = Download(reply, QDir(dataDir).filePath(castleListFileName));
     if (!stored)
         return {false, stored.text()};
-    const QString revision = listRevision(splitLines(fromWindows1252(reply.body)).first());
+    const QString revision = listRevision(splitLines(decodeDataText(reply.body).text).first());
     const QString remembered = settings.read(stationSection, Keys::RevisionListeDFCF, defaultListRevision);
     settings.write(stationSection, Keys::RevisionListeDFCF, revision);
     if (revision == remembered)

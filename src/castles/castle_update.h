@@ -24,6 +24,8 @@ QString listRevision(const QString& firstLine);
 // Replaces the list with the body only when the answer is a whole castle
 // list (status 200, transfer completed, a revision line first, at least one
 // castle); the file is written through a scratch file and renamed in one step.
+// A list sent in UTF-8 is stored in Windows-1252, or refused when a character
+// cannot be.
 // On failure the message says why and the old file is untouched.
 Result Download(const HttpReply& reply, const QString& target);
 

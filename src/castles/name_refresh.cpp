@@ -4,6 +4,7 @@
 #include "logbook/log_line.h"
 #include "logbook/log_store.h"
 #include "logbook/station.h"
+#include "platform/file_lock.h"
 #include "platform/text_file.h"
 #include <QDir>
 
@@ -65,6 +66,9 @@ QString refreshedLine(const QString& line, const CastleTable& castles)
 Result Maj_Nom_DFCF(const QString& dataDir, const QString& callsign, const RefreshProgress& progress, const QDate& today)
 {
     const LogStore store(dataDir, callsign);
+    const FileLock lock(store.path());
+    if (!lock)
+        return lock.failed();
     LinesRead log = store.read();
     const QString logName = logFileName(callsign);
     if (log.status == ReadStatus::NotFound)

@@ -15,7 +15,7 @@ void reportFailure(const QString& detail)
     if (failureReported)
         return;
     failureReported = true;
-    pendingWarning = QStringLiteral("La sauvegarde du jour du log n'a pas pu être faite (%1).\r\n"
+    pendingWarning = QStringLiteral("La sauvegarde du jour du log n'a pas pu être faite.\r\n%1\r\n"
                                     "Le QSO est enregistré normalement.")
                          .arg(detail);
 }
@@ -39,7 +39,9 @@ void backupLogOncePerDay(const QString& dataDir, const QString& callsign, const 
     if (!QFileInfo(log).isFile())
         return;
     if (!data.mkpath(backupFolderName)) {
-        reportFailure(QStringLiteral("impossible de créer le répertoire %1").arg(backupFolderName));
+        reportFailure(QStringLiteral("Le dossier %1 n'a pas pu être créé dans le dossier de données : vérifiez "
+                                     "qu'on peut y écrire.")
+                          .arg(backupFolderName));
         return;
     }
     QDir folder(data.filePath(backupFolderName));
@@ -48,7 +50,7 @@ void backupLogOncePerDay(const QString& dataDir, const QString& callsign, const 
         return;
     QFile source(log);
     if (!source.open(QIODevice::ReadOnly)) {
-        reportFailure(source.errorString());
+        reportFailure(QStringLiteral("Le log n'a pas pu être lu pour la copie."));
         return;
     }
     const Result copied = writeFileAtomically(folder.filePath(name), folder.filePath(name + QStringLiteral(".tmp")),

@@ -3,6 +3,7 @@
 #include "logbook/dates.h"
 #include "logbook/log_line.h"
 #include "logbook/station.h"
+#include "platform/file_lock.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,6 +73,9 @@ LinesRead LogStore::read() const { return readLines(path()); }
 
 Result LogStore::rewrite(const QString& scratch, const std::function<Result(QStringList&)>& change)
 {
+    const FileLock lock(path());
+    if (!lock)
+        return lock.failed();
     LinesRead current = read();
     if (current.status != ReadStatus::Ok)
         return readFailure(path(), current);
@@ -140,8 +144,17 @@ Result LogStore::Creer_Log(const QString& dataDir, const QString& callsign)
         return Result::success(); // a log with QSOs is never replaced
     QByteArray content;
     QFile templateFile(directory.filePath(templateName));
-    if (templateFile.open(QIODevice::ReadOnly))
-        content = templateFile.readAll();
+    if (templateFile.open(QIODevice::ReadOnly)) {
+        // A template saved in UTF-8 by another editor is stored in the log's encoding.
+        const DecodedText decoded = decodeDataText(templateFile.readAll());
+        if (!decoded.fitsWindows1252)
+            return Result::failure(QStringLiteral("Le modèle %1 contient un caractère que le log ne peut pas garder : "
+                                                  "le log %2 n'a pas été créé.")
+                                       .arg(templateName, existing.fileName()),
+                                   QStringLiteral("Enregistrez %1 en Windows-1252 (ANSI) ou retirez ce caractère.")
+                                       .arg(templateName));
+        content = toWindows1252(decoded.text);
+    }
     return writeFileAtomically(target, directory.filePath(scratchName), content);
 }
 

@@ -1,11 +1,12 @@
 #include "logbook/prenoms.h"
+#include "platform/file_lock.h"
 #include "platform/text_file.h"
 #include <QDir>
 
 PrenomFound Cherche_Prenom(const QString& dataDir, const QString& callsign)
 {
     PrenomFound result;
-    const LinesRead file = readLines(QDir(dataDir).filePath(prenomFileName));
+    const LinesRead file = readDataLines(QDir(dataDir).filePath(prenomFileName));
     result.listMissing = file.status == ReadStatus::NotFound;
     for (const QString& line : file.lines) {
         if (line.left(12).trimmed() != callsign)
@@ -32,11 +33,20 @@ Result Maj_Prenom(const QString& dataDir, const QString& record)
                                    .arg(prenomFileName));
     const QDir dir(dataDir);
     const QString target = dir.filePath(prenomFileName);
-    LinesRead file = readLines(target);
+    const FileLock lock(target);
+    if (!lock)
+        return lock.failed();
+    LinesRead file = readDataLines(target);
     if (file.status == ReadStatus::Error)
         return Result::failure(QStringLiteral("Impossible de lire le fichier %1 : le prénom n'a pas été enregistré.")
                                    .arg(prenomFileName),
                                file.error);
+    if (!file.fitsWindows1252)
+        return Result::failure(QStringLiteral("Le fichier %1 contient un caractère qu'il ne peut pas garder en "
+                                              "Windows-1252 : le prénom n'a pas été enregistré.")
+                                   .arg(prenomFileName),
+                               QStringLiteral("Enregistrez %1 en Windows-1252 (ANSI) ou retirez ce caractère.")
+                                   .arg(prenomFileName));
     const QString key = record.left(12);
     bool replaced = false;
     for (QString& line : file.lines) {
@@ -47,5 +57,5 @@ Result Maj_Prenom(const QString& dataDir, const QString& record)
     }
     if (!replaced)
         file.lines.append(record);
-    return writeLinesAtomically(target, dir.filePath(QStringLiteral("Temporaire.txt")), file.lines);
+    return writeLinesAtomically(target, dir.filePath(prenomScratchName), file.lines);
 }

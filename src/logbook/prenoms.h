@@ -5,6 +5,8 @@
 // Liste_Prenom.txt: for every callsign ever saved, the department and first
 // name of its last saved QSO. Shared by all stations.
 inline const QString prenomFileName = QStringLiteral("Liste_Prenom.txt");
+// Its own scratch name: never shared with the log's rewrites.
+inline const QString prenomScratchName = QStringLiteral("Liste_Prenom.tmp");
 
 struct PrenomFound {
     bool found = false;
@@ -21,5 +23,7 @@ PrenomFound Cherche_Prenom(const QString& dataDir, const QString& callsign);
 QString prenomRecord(const QString& callsign, const QString& dpt, const QString& prenom);
 
 // Replaces every line with the record's 12-column key in place, or appends
-// it; a missing file is created. Written through Temporaire.txt and an atomic rename.
+// it; a missing file is created. A file saved in UTF-8 is read as such and
+// written back in Windows-1252. Written through Liste_Prenom.tmp and an
+// atomic rename, under the file's lock.
 Result Maj_Prenom(const QString& dataDir, const QString& record);

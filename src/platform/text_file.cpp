@@ -1,12 +1,17 @@
 #include "platform/text_file.h"
+#include "platform/file_errors.h"
+#include "platform/file_lock.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -107,48 +112,200 @@ QByteArray joinLines(const QStringList& lines)
     return bytes;
 }
 
+namespace {
+
+struct BytesRead {
+    ReadStatus status = ReadStatus::Ok;
+    QByteArray bytes;
+    QString error;
+};
+
+BytesRead readBytes(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT)
+            return {ReadStatus::NotFound, {}, {}};
+        return {ReadStatus::Error, {}, fileErrorText(error, FileAction::Read, path)};
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return {ReadStatus::Error, {}, fileErrorText(EISDIR, FileAction::Read, path)};
+    }
+    QByteArray bytes;
+    bytes.reserve(qsizetype(info.st_size));
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got == 0)
+            break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return {ReadStatus::Error, {}, fileErrorText(error, FileAction::Read, path)};
+        }
+        bytes.append(chunk, got);
+    }
+    ::close(fd);
+    return {ReadStatus::Ok, bytes, {}};
+}
+
+WriteFault& writeFault()
+{
+    static WriteFault fault;
+    return fault;
+}
+
+int injected(WriteStep step, const QString& target)
+{
+    const WriteFault& fault = writeFault();
+    return fault ? fault(step, target) : 0;
+}
+
+// Runs one system step unless the seam fails it; 0 or the error number.
+template <class Op> int runStep(WriteStep step, const QString& target, Op op)
+{
+    if (const int error = injected(step, target))
+        return error;
+    return op() ? 0 : errno;
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// Makes the rename itself durable. A folder that cannot be opened, or a file
+// system that does not sync folders, is no failure of the write.
+bool syncFolder(const QString& target)
+{
+    const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return true;
+    const bool synced = ::fsync(dir) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const int error = errno;
+    ::close(dir);
+    errno = error;
+    return synced;
+}
+
+QString unchangedMessage(const QString& target)
+{
+    return QStringLiteral("Impossible d'enregistrer le fichier %1 : il est resté inchangé.").arg(QFileInfo(target).fileName());
+}
+
+// Writes and syncs the scratch file; 0 or the error number.
+int writeScratch(const QString& target, const QByteArray& scratchPath, const QByteArray& bytes)
+{
+    int fd = -1;
+    int error = runStep(WriteStep::Open, target, [&] {
+        fd = ::open(scratchPath.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        return fd >= 0;
+    });
+    if (error)
+        return error;
+    error = runStep(WriteStep::Write, target, [&] { return writeAll(fd, bytes); });
+    if (!error)
+        error = runStep(WriteStep::Sync, target, [&] { return ::fsync(fd) == 0; });
+    // The descriptor is closed whatever happened; a failed close is a failed write.
+    const bool closed = ::close(fd) == 0;
+    int closeError = closed ? 0 : errno;
+    if (const int fault = injected(WriteStep::Close, target))
+        closeError = fault;
+    return error ? error : closeError;
+}
+
+} // namespace
+
 LinesRead readLines(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
-        return {ReadStatus::NotFound, {}, {}};
-    if (!file.open(QIODevice::ReadOnly))
-        return {ReadStatus::Error, {}, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {ReadStatus::Error, {}, file.errorString()};
-    return {ReadStatus::Ok, splitLines(fromWindows1252(bytes)), {}};
+    BytesRead file = readBytes(path);
+    if (file.status != ReadStatus::Ok)
+        return {file.status, {}, file.error};
+    return {ReadStatus::Ok, splitLines(fromWindows1252(file.bytes)), {}};
 }
+
+LinesRead readDataLines(const QString& path)
+{
+    BytesRead file = readBytes(path);
+    if (file.status != ReadStatus::Ok)
+        return {file.status, {}, file.error};
+    const DecodedText decoded = decodeDataText(file.bytes);
+    return {ReadStatus::Ok, splitLines(decoded.text), {}, decoded.fitsWindows1252};
+}
+
+DecodedText decodeDataText(QByteArrayView bytes)
+{
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char b) { return (b & 0x80) == 0; });
+    if (ascii)
+        return {fromWindows1252(bytes)};
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(marked ? bytes.sliced(3) : bytes);
+    if (utf8.hasError() && !marked)
+        return {fromWindows1252(bytes)};
+    const bool fits = !utf8.hasError() && isWindows1252(text);
+    return {std::move(text), true, fits};
+}
+
+void setWriteFault(WriteFault fault) { writeFault() = std::move(fault); }
 
 Result writeFileAtomically(const QString& target, const QString& scratch, const QByteArray& bytes)
 {
-    const QString name = QFileInfo(target).fileName();
-    const auto fail = [&](const QString& detail) {
-        QFile::remove(scratch);
-        return Result::failure(QStringLiteral("Impossible d'enregistrer le fichier %1 : il est resté inchangé.").arg(name),
-                               detail);
+    const FileLock lock(target);
+    if (!lock)
+        return lock.failed();
+    const QByteArray scratchPath = QFile::encodeName(scratch);
+    const QByteArray targetPath = QFile::encodeName(target);
+    const auto unchanged = [&](int error, const QString& culprit) {
+        ::unlink(scratchPath.constData());
+        return Result::failure(unchangedMessage(target), fileErrorText(error, FileAction::Write, culprit));
     };
-    QFile file(scratch);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.close();
-        return fail(error);
+    if (const int error = writeScratch(target, scratchPath, bytes))
+        return unchanged(error, error == EISDIR ? scratch : target);
+
+    // A second name for the old content, so that a rename the disk cannot
+    // confirm is undone and the old file is whole, as the operator is told.
+    const QByteArray keep = scratchPath + ".old";
+    ::unlink(keep.constData());
+    const bool kept = ::link(targetPath.constData(), keep.constData()) == 0;
+    const bool existed = kept || errno != ENOENT;
+    if (const int error = runStep(WriteStep::Rename, target, [&] {
+            return std::rename(scratchPath.constData(), targetPath.constData()) == 0;
+        })) {
+        ::unlink(keep.constData());
+        return unchanged(error, target);
     }
-    if (::fsync(file.handle()) != 0) {
-        file.close();
-        return fail(QStringLiteral("fsync"));
+    const int syncError = runStep(WriteStep::SyncFolder, target, [&] { return syncFolder(target); });
+    if (syncError) {
+        const bool restored = kept ? std::rename(keep.constData(), targetPath.constData()) == 0
+                                   : !existed && ::unlink(targetPath.constData()) == 0;
+        if (restored)
+            return unchanged(syncError, target);
+        ::unlink(keep.constData());
+        return Result::failure(
+            QStringLiteral("Le disque n'a pas confirmé l'enregistrement du fichier %1 : vérifiez son contenu.")
+                .arg(QFileInfo(target).fileName()),
+            fileErrorText(syncError, FileAction::Write, target));
     }
-    file.close();
-    if (std::rename(QFile::encodeName(scratch).constData(), QFile::encodeName(target).constData()) != 0)
-        return fail(QString::fromLocal8Bit(strerror(errno)));
-    // Make the rename itself durable.
-    const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    if (kept)
+        ::unlink(keep.constData());
     return Result::success();
 }
 

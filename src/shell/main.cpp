@@ -3,6 +3,7 @@
 #include "platform/qt_http.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_rig.h"
+#include "platform/qt_single_instance.h"
 #include "platform/qt_translations.h"
 #include "shell/main_window.h"
 #include <QApplication>
@@ -16,12 +17,16 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("DFCF"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kor-dfcf.svg")));
     QtMessages messages(QStringLiteral("KOR_DFCF"));
+    const QString dataDir = dataDirectory();
+    QtSingleInstance instance(dataDir);
+    if (!instance.claim(messages))
+        return 0;
     QtSettings settings;
     SystemClock clock;
     QtPrinter printer;
     QtFileDialogs fileDialogs;
     AppContext context;
-    context.dataDir = dataDirectory();
+    context.dataDir = dataDir;
     context.messages = &messages;
     context.settings = &settings;
     context.clock = &clock;
@@ -32,6 +37,7 @@ int main(int argc, char* argv[])
     HamlibRig rig;
     context.rig = &rig;
     Main window(context);
+    instance.raiseOnRequest(&window);
     window.load();
     return app.exec();
 }

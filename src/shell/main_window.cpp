@@ -2,6 +2,7 @@
 #include "entry/saisie_widget.h"
 #include "logbook/backup.h"
 #include "logbook/dates.h"
+#include "logbook/log_check.h"
 #include "logbook/list_row.h"
 #include "logbook/log_list_model.h"
 #include "logbook/log_store.h"
@@ -306,7 +307,10 @@ bool Main::Charge_Log()
         ctx.messages->info(QStringLiteral("Impossible de lire le log %1.\r\n%2").arg(logFileName(ctx.Indicatif_Station), log.error));
         return false;
     }
+    const QString notice = nonQsoLinesNotice(store.path(), log.lines);
     model->setLines(std::move(log.lines));
+    if (!notice.isEmpty())
+        ctx.messages->info(notice);
     if (const QString warning = takeBackupWarning(); !warning.isEmpty())
         ctx.messages->info(warning);
     Frame3->setEnabled(true);

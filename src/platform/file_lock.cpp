@@ -1,0 +1,132 @@
+#include "platform/file_lock.h"
+#include "platform/file_errors.h"
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
+#include <QMutex>
+#include <QThread>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+struct Holder {
+    Qt::HANDLE thread = nullptr;
+    int depth = 0;
+};
+
+QMutex registryMutex;
+QHash<QString, Holder>& registry()
+{
+    static QHash<QString, Holder> held;
+    return held;
+}
+
+// QLockFile does not say which system error stopped it: ask the folder.
+QString cannotLockText(const QString& target)
+{
+    const QString folder = QFileInfo(target).absolutePath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
+        return fileErrorText(errno, FileAction::Write, target);
+    return fileErrorText(EIO, FileAction::Write, target);
+}
+
+// Its owner holds a system lock on the file from just after creating it to
+// its end: a file held by no one, and old enough not to be one being created,
+// was left by a process that died (before it could name itself, or while
+// QLockFile's own take-over was under way).
+bool abandoned(QLockFile& lock, const QString& lockPath)
+{
+    // The owner's name is written after the system lock is taken: a named
+    // file needs no wait, an unnamed one may still be being created.
+    qint64 pid = 0;
+    QString host, app;
+    const bool named = lock.getLockInfo(&pid, &host, &app);
+    const QFileInfo info(lockPath);
+    if (!info.exists() || (!named && info.lastModified().msecsTo(QDateTime::currentDateTime()) < 100))
+        return false;
+    const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return free;
+}
+
+} // namespace
+
+bool lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs)
+{
+    // Polled here rather than in QLockFile::tryLock(timeout), whose first
+    // sleep is long: an abandoned lock is seen as soon as it is old enough.
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        if (lock.tryLock(0))
+            return true;
+        if (lock.error() != QLockFile::LockFailedError)
+            return false;
+        if (abandoned(lock, lockPath)) {
+            lock.removeStaleLockFile();
+            continue;
+        }
+        if (timer.elapsed() >= waitMs)
+            return false;
+        QThread::msleep(10);
+    }
+}
+
+FileLock::FileLock(const QString& file, int waitMs) : target(file), key(QFileInfo(file).absoluteFilePath())
+{
+    {
+        const QMutexLocker lock(&registryMutex);
+        auto it = registry().find(key);
+        if (it != registry().end() && it->thread == QThread::currentThreadId()) {
+            ++it->depth;
+            isHeld = nested = true;
+            return;
+        }
+    }
+    const QString lockPath = key + QStringLiteral(".lock");
+    lockFile = std::make_unique<QLockFile>(lockPath);
+    // Only a dead owner makes a lock stale: a long rewrite of a live one must
+    // never be taken over.
+    lockFile->setStaleLockTime(0);
+    if (!lockOrTakeOver(*lockFile, lockPath, waitMs)) {
+        failure = lockFile->error() == QLockFile::LockFailedError
+                      ? QStringLiteral("Le fichier est en cours d'enregistrement par une autre copie de KOR_DFCF : "
+                                       "attendez qu'elle ait fini ou fermez-la, puis recommencez.")
+                      : cannotLockText(target);
+        return;
+    }
+    isHeld = true;
+    const QMutexLocker lock(&registryMutex);
+    registry().insert(key, {QThread::currentThreadId(), 1});
+}
+
+Result FileLock::failed() const
+{
+    return Result::failure(
+        QStringLiteral("Impossible d'enregistrer le fichier %1 : il est resté inchangé.").arg(QFileInfo(target).fileName()),
+        failure);
+}
+
+FileLock::~FileLock()
+{
+    if (!isHeld)
+        return;
+    {
+        const QMutexLocker lock(&registryMutex);
+        auto it = registry().find(key);
+        if (it != registry().end() && --it->depth > 0)
+            return;
+        registry().remove(key);
+    }
+    if (lockFile)
+        lockFile->unlock();
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include "platform/result.h"
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+// QLockFile::tryLock, and a lock file no living process holds is taken over
+// even when QLockFile alone would wait for it forever (its owner was killed
+// while creating it, or while taking over another).
+bool lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs);
+
+// An exclusive lock on a file, held from construction to destruction through
+// a lock file beside it (<file>.lock), so that two writers - two processes or
+// two threads - never interleave their read-change-write of one file. A lock
+// left by a process that has died is taken over. A thread that already holds
+// the lock of a file may take it again (a rewrite that calls the writer).
+class FileLock {
+public:
+    static constexpr int defaultWaitMs = 5000;
+
+    explicit FileLock(const QString& target, int waitMs = defaultWaitMs);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    bool held() const { return isHeld; }
+    explicit operator bool() const { return isHeld; }
+    // Why the lock could not be taken, in French, for the detail line.
+    QString failureText() const { return failure; }
+    // "Impossible d'enregistrer le fichier ... : il est resté inchangé." and why.
+    Result failed() const;
+
+private:
+    QString target;
+    QString key;
+    std::unique_ptr<QLockFile> lockFile;
+    bool isHeld = false;
+    bool nested = false;
+    QString failure;
+};

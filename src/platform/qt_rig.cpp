@@ -1,6 +1,7 @@
 #include "platform/qt_rig.h"
 #include <hamlib/rig.h>
 #include <algorithm>
+#include <clocale>
 
 namespace {
 
@@ -66,6 +67,11 @@ HamlibRig::HamlibRig()
 {
     // Hamlib writes its traces to stderr unless told not to.
     rig_set_debug(RIG_DEBUG_NONE);
+    // rig_open() keeps the name setlocale() returns, switches to "C" and puts
+    // the name back: under any other numeric locale (fr_FR.UTF-8, C.UTF-8)
+    // that name has been freed by then. The program formats its numbers with
+    // QLocale, so the C library's numeric locale can stay "C" for the run.
+    setlocale(LC_NUMERIC, "C");
     rig_load_all_backends();
     rig_list_foreach(addModel, &modelList);
     std::sort(modelList.begin(), modelList.end(),

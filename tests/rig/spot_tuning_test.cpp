@@ -8,6 +8,7 @@ namespace {
 
 class SpotTuningTest : public RigWindowTest {
 protected:
+    void TearDown() override { window.reset(); } // the rig thread stops before the fake goes
     FakeRig rig;
 };
 

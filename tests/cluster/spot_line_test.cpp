@@ -1,7 +1,6 @@
 #include "cluster/castle_reference.h"
 #include "cluster/spot_line.h"
 #include "cluster/telnet_lines.h"
-#include "logbook/band_edges.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,24 +83,6 @@ TEST(CastleReference, FoundAfterDfcfOrBareWhenListed)
     EXPECT_EQ(castleReferenceIn("QSX 14025 then 2A004", listed), "2a004");
     EXPECT_EQ(castleReferenceIn("QSX 14025 up", listed), "");
     EXPECT_EQ(castleReferenceIn("loc JN1877121", listed), "");
-}
-
-TEST(BandEdges, TwelveBandsOfRegionOneEdgesIncluded)
-{
-    EXPECT_EQ(bandLabelOfKhz(1810), "1.8 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(3799.9), "3.5 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(7200), "7.0 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(10120), "10 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(14350), "14 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(18100), "18 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(21000), "21 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(24940), "24 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(29700), "28 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(50150), "50 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(144300), "144 Mhz");
-    EXPECT_EQ(bandLabelOfKhz(432200), "432 Mhz");
-    for (double outside : {1809.9, 5357.0, 7200.1, 14350.1, 29700.1, 70200.0, 146000.1, 1296200.0, 0.0})
-        EXPECT_EQ(bandLabelOfKhz(outside), "") << outside;
 }
 
 TEST(TelnetLines, CutsLinesAcrossChunksDropsNegotiationAndOverlongLines)

@@ -1,6 +1,7 @@
 #include "reports/adif_standard.h"
 #include "logbook/bands.h"
 #include "logbook/dates.h"
+#include "logbook/departments.h"
 #include "logbook/log_line.h"
 #include "reports/adif.h"
 #include "reports/ascii_fold.h"
@@ -103,14 +104,16 @@ AdifMode adifMode(const QString& logMode)
 // Departments of mainland France, 01-95 without 20, and the two of Corsica.
 QString adifDepartment(const QString& department)
 {
+    // Only the award's 96 departments have an ADIF subdivision; the same rule
+    // as the map and the award counts.
     static const QStringList states = [] {
         QStringList labels;
         for (int index = 0; index <= 97; ++index)
-            labels << (index == 0 || index == 20 ? QString() : departmentLabel(index).toUpper());
+            labels << departmentLabel(index).toUpper();
         return labels;
     }();
-    const int index = departmentIndex(department.trimmed());
-    return index >= 0 && index < states.size() ? states[index] : QString();
+    const int index = awardDepartmentIndex(department.trimmed());
+    return index < 0 ? QString() : states[index];
 }
 
 StandardRecord standardRecord(const QString& logLine, const QString& stationCallsign)

@@ -1,4 +1,5 @@
 #include "cluster/castle_reference.h"
+#include "logbook/departments.h"
 #include <QRegularExpression>
 
 namespace {
@@ -17,12 +18,8 @@ QString plainReference(const QString& written)
 
 bool isDepartmentOfReference(QStringView dpt)
 {
-    if (dpt == QLatin1String("2a") || dpt == QLatin1String("2b"))
-        return true;
-    if (dpt.size() != 2 || !dpt[0].isDigit() || !dpt[1].isDigit())
-        return false;
-    const int number = dpt.toInt();
-    return number >= 1 && number <= 95 && number != 20;
+    // A reference always spells its department with two characters.
+    return dpt.size() == 2 && isAwardDepartment(dpt.toString());
 }
 
 QString castleReferenceIn(const QString& comment, const CastleListed& listed)

@@ -41,16 +41,21 @@ AdifMode adifMode(const QString& logMode);
 // STATE of a department: "01".."95" but 20, "2A", "2B"; empty for any other.
 QString adifDepartment(const QString& department);
 
-// Writes the file one record at a time, so that a long log is never held
-// in memory a second time as records.
+enum class AdifForm { Adi, Adx };
+
+// Writes the records of one stretch of the log, one record at a time, so
+// that a long log is never held in memory a second time as records.
 class AdifWriter {
 public:
     virtual ~AdifWriter() = default;
     virtual void add(const StandardRecord& record) = 0;
-    virtual QByteArray finish() = 0;
+    virtual QByteArray finish() = 0; // the records' bytes
 };
-std::unique_ptr<AdifWriter> adiWriter(const QString& callsign, const QDateTime& created, qsizetype expectedRecords);
-std::unique_ptr<AdifWriter> adxWriter(const QDateTime& created, qsizetype expectedRecords);
+std::unique_ptr<AdifWriter> adifWriter(AdifForm form, qsizetype expectedRecords);
+
+// The whole file: its header, the stretches of records in order, its end.
+QByteArray standardFile(AdifForm form, const QString& callsign, const QDateTime& created,
+                        const QList<QByteArray>& records);
 
 QString standardFileName(const QString& callsign); // callsign + "_standard.adi"
 

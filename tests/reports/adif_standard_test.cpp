@@ -237,3 +237,44 @@ TEST_F(StandardAdif, TheChosenNameDecidesTheFormAndNeverReplacesAnotherFile)
     done = exportStandardAdif(context.dataDir, "F5ABC", path("vide.adi"), clock.now());
     EXPECT_EQ(done.result.text(), QStringLiteral("Le fichier F5ABC_DFCF.log est introuvable."));
 }
+
+// A long log is converted in stretches side by side, and repeated elements
+// are copied rather than written again: the file must still hold every QSO
+// in the log's order, each with its own values.
+TEST_F(StandardAdif, ALongLogKeepsItsOrderAndEachQsoItsOwnValues)
+{
+    const QStringList bands = bandLabels();
+    const QStringList adifBands = {"160m", "80m", "40m", "30m", "20m", "17m", "15m", "12m", "10m", "6m", "2m", "70cm"};
+    const QStringList modes = {"SSB", "CW", "USB", "FT4"};
+    QStringList log;
+    for (int i = 0; i < 12000; ++i) {
+        const QString dpt = QString::number(1 + i % 19);
+        log << qsoLine(QStringLiteral("F%1AB").arg(i), dpt, dpt.rightJustified(2, '0') + QStringLiteral("%1").arg(i % 1000, 3, 10, QChar('0')),
+                       "05/03/09", "14:32", bands[i % bands.size()], i % 3 == 0, QStringLiteral("Tour %1").arg(i % 400),
+                       modes[i % modes.size()]);
+    }
+    for (const int bad : {11000, 6001, 17})
+        log[bad] = QStringLiteral("LIGNE ABIMEE");
+    writeLog(log);
+
+    for (const QString name : {"long.adi", "long.adx"}) {
+        const StandardExport done = exportStandardAdif(context.dataDir, "F5ABC", path(name), clock.now());
+        ASSERT_TRUE(done.result.ok) << done.result.text().toStdString();
+        const QString bad = QStringLiteral("ligne %1\u00A0: indicatif illisible «\u00A0LIGNE ABIMEE\u00A0»");
+        EXPECT_EQ(done.leftOut, QStringList({bad.arg(18), bad.arg(6002), bad.arg(11001)}));
+        const QByteArray bytes = readFile(name);
+        const QList<Record> records = name.endsWith("adx") ? readAdx(bytes).records : readAdi(bytes).records;
+        ASSERT_EQ(records.size(), 11997) << name.toStdString();
+        int r = 0;
+        for (int i = 0; i < 12000; ++i) {
+            if (i == 17 || i == 6001 || i == 11000)
+                continue;
+            const Record& got = records[r++];
+            ASSERT_EQ(got["CALL"], QStringLiteral("F%1AB").arg(i)) << name.toStdString();
+            ASSERT_EQ(got["BAND"], adifBands[i % adifBands.size()]);
+            ASSERT_EQ(got["STATE"], QString::number(1 + i % 19).rightJustified(2, '0'));
+            ASSERT_EQ(got["COMMENT"], QStringLiteral("TOUR %1").arg(i % 400));
+            ASSERT_EQ(got["SUBMODE"], QStringList({"", "", "USB", "FT4"})[i % 4]);
+        }
+    }
+}

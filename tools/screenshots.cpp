@@ -1,11 +1,9 @@
 // Opens the main windows of the program on a demonstration log, saves a
 // picture of each, and prints an award list to PDF: the README's pictures.
+#include "demo_station.h"
 #include "logbook/bands.h"
 #include "logbook/log_line.h"
-#include "platform/clock.h"
-#include "platform/qt_platform.h"
 #include "platform/qt_translations.h"
-#include "platform/text_file.h"
 #include "shell/main_window.h"
 #include <QAction>
 #include <QApplication>
@@ -76,20 +74,10 @@ int main(int argc, char* argv[])
     const QString data = args[1];
     const QString out = args[2];
     QDir().mkpath(out);
-    writeLinesAtomically(QDir(data).filePath(QStringLiteral("F5ABC_DFCF.log")), QDir(data).filePath(QStringLiteral("x.tmp")),
-                         demoLog());
     SilentMessages messages;
-    QtSettings settings;
-    settings.write(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), QStringLiteral("F5ABC"));
-    SystemClock clock;
-    QtPrinter printer;
-    printer.printToPdf(QDir(out).filePath(QStringLiteral("liste.pdf")));
-    AppContext context;
-    context.dataDir = data;
-    context.messages = &messages;
-    context.settings = &settings;
-    context.clock = &clock;
-    context.printer = &printer;
+    DemoStation demo(data, messages, demoLog());
+    demo.printer.printToPdf(QDir(out).filePath(QStringLiteral("liste.pdf")));
+    AppContext& context = demo.context;
     Main main(context);
     main.load();
 

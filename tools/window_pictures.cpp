@@ -3,11 +3,9 @@
 // dialog): shows where each lands and that Qt's own texts are French.
 // Run by scripts/screenshots at 100 % and at 200 % (QT_SCALE_FACTOR=2).
 #include "castles/liste_dfcf1_window.h"
+#include "demo_station.h"
 #include "logbook/log_line.h"
-#include "platform/clock.h"
-#include "platform/qt_platform.h"
 #include "platform/qt_translations.h"
-#include "platform/text_file.h"
 #include "shell/gestion_erreur_window.h"
 #include "shell/main_window.h"
 #include "shell/parametres_window.h"
@@ -80,19 +78,9 @@ int main(int argc, char* argv[])
     q.qrg = QStringLiteral("14 Mhz");
     q.rstr = q.rste = QStringLiteral("59");
     q.chateau = QStringLiteral("C. CHÂTEAU DE BLANDY");
-    writeLinesAtomically(QDir(data).filePath(QStringLiteral("F5ABC_DFCF.log")), QDir(data).filePath(QStringLiteral("x.tmp")),
-                         {buildLogLine(q).text});
     QtMessages messages(QStringLiteral("KOR_DFCF"));
-    QtSettings settings;
-    settings.write(QStringLiteral("Setup "), QStringLiteral("Indicatif Station"), QStringLiteral("F5ABC"));
-    SystemClock clock;
-    QtPrinter printer;
-    AppContext context;
-    context.dataDir = data;
-    context.messages = &messages;
-    context.settings = &settings;
-    context.clock = &clock;
-    context.printer = &printer;
+    DemoStation demo(data, messages, {buildLogLine(q).text});
+    AppContext& context = demo.context;
     Main main(context);
     QTimer::singleShot(0, [&] {
         main.load();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWebEngineView>
+#include <algorithm>
 
 namespace {
 
@@ -110,8 +111,9 @@ TEST_F(WebPagesTest, ARealWebViewShowsTheClusterPageFromTheServer)
     QObject::connect(window.WebBrowser1, &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
     window.show();
     ASSERT_TRUE(waitUntil([&] { return loaded && window.WebBrowser1->title() == "Spots 14 MHz"; }, 60000));
-    ASSERT_FALSE(server.requests.isEmpty());
-    EXPECT_TRUE(server.requests.last().startsWith("GET /dxc/top_50_14_MHz.html "));
+    // The engine may ask for /favicon.ico after the page: look for the page's request, not the last one.
+    EXPECT_TRUE(std::any_of(server.requests.cbegin(), server.requests.cend(),
+                            [](const QByteArray& head) { return head.startsWith("GET /dxc/top_50_14_MHz.html "); }));
 }
 
 TEST_F(WebPagesTest, TheMainWindowOpensEachPageOnceAndTheCastleListModally)

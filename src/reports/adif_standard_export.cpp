@@ -89,9 +89,9 @@ Stretch exportStretch(const QStringList& lines, qsizetype from, qsizetype to, Ad
     return done;
 }
 
-// Qt's XML writer takes about half a microsecond an element, some two
-// seconds for 100,000 QSOs on one core: a long log is cut in stretches
-// converted side by side, then joined in their order.
+// A QSO takes several microseconds to convert (its columns read, its text
+// folded, its XML written): a long log is cut in stretches converted side
+// by side, then joined in their order.
 QList<Stretch> exportStretches(const QStringList& lines, AdifForm form, const QString& station)
 {
     constexpr qsizetype shortest = 5000; // below this a thread costs more than it saves
@@ -99,9 +99,10 @@ QList<Stretch> exportStretches(const QStringList& lines, AdifForm form, const QS
     std::vector<std::future<Stretch>> running;
     for (qsizetype k = 0; k < count; ++k) {
         const qsizetype from = lines.size() * k / count, to = lines.size() * (k + 1) / count;
-        // The first stretch runs on this thread, while the others run on theirs.
-        running.push_back(std::async(k == 0 ? std::launch::deferred : std::launch::async, exportStretch,
-                                     std::cref(lines), from, to, form, std::cref(station)));
+        // The first stretch runs on this thread, while the others run on theirs
+        // (or here too, when no thread can be started).
+        const auto policy = k == 0 ? std::launch::deferred : std::launch::async | std::launch::deferred;
+        running.push_back(std::async(policy, exportStretch, std::cref(lines), from, to, form, std::cref(station)));
     }
     QList<Stretch> stretches;
     for (std::future<Stretch>& stretch : running)

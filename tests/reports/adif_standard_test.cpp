@@ -249,9 +249,9 @@ TEST_F(StandardAdif, ALongLogKeepsItsOrderAndEachQsoItsOwnValues)
     QStringList log;
     for (int i = 0; i < 12000; ++i) {
         const QString dpt = QString::number(1 + i % 19);
-        log << qsoLine(QStringLiteral("F%1AB").arg(i), dpt, dpt.rightJustified(2, '0') + QStringLiteral("%1").arg(i % 1000, 3, 10, QChar('0')),
-                       "05/03/09", "14:32", bands[i % bands.size()], i % 3 == 0, QStringLiteral("Tour %1").arg(i % 400),
-                       modes[i % modes.size()]);
+        const QString ref = dpt.rightJustified(2, '0') + QStringLiteral("%1").arg(i % 1000, 3, 10, QChar('0'));
+        log << qsoLine(QStringLiteral("F%1AB").arg(i), dpt, ref, "05/03/09", "14:32", bands[i % bands.size()], i % 3 == 0,
+                       QStringLiteral("Tour %1").arg(i % 400), modes[i % modes.size()]);
     }
     for (const int bad : {11000, 6001, 17})
         log[bad] = QStringLiteral("LIGNE ABIMEE");

@@ -143,6 +143,15 @@ protected:
         writeLog(log);
     }
 
+    StandardExport exportSample(const QString& name)
+    {
+        context.Indicatif_Station = "F5ABC_P";
+        writeSampleLog();
+        return exportStandardAdif(context.dataDir, context.Indicatif_Station, path(name), clock.now());
+    }
+
+    void expectSampleRecords(const ReadBack& file, bool xml) const;
+
     // What every exported record must hold: the sample's fields plus the shared ones.
     Record expectedRecord(int i, bool xml) const
     {
@@ -162,13 +171,19 @@ protected:
 const Record expectedHeader = {{"ADIF_VER", "3.1.4"}, {"PROGRAMID", "KOR_DFCF"}, {"PROGRAMVERSION", "1.1.1"},
                                {"CREATED_TIMESTAMP", "20080205 090507"}};
 
+void StandardAdif::expectSampleRecords(const ReadBack& file, bool xml) const
+{
+    EXPECT_EQ(file.header, expectedHeader);
+    ASSERT_EQ(file.records.size(), qsos.size());
+    for (int i = 0; i < qsos.size(); ++i)
+        EXPECT_EQ(file.records[i], expectedRecord(i, xml)) << "QSO " << i;
+}
+
 } // namespace
 
 TEST_F(StandardAdif, AnotherReaderFindsEveryFieldInTheAsciiFile)
 {
-    context.Indicatif_Station = "F5ABC_P";
-    writeSampleLog();
-    const StandardExport done = exportStandardAdif(context.dataDir, context.Indicatif_Station, path("out.adi"), clock.now());
+    const StandardExport done = exportSample("out.adi");
     ASSERT_TRUE(done.result.ok) << done.result.text().toStdString();
 
     const QByteArray bytes = readFile("out.adi");
@@ -179,10 +194,7 @@ TEST_F(StandardAdif, AnotherReaderFindsEveryFieldInTheAsciiFile)
     }
     const ReadBack file = readAdi(bytes);
     EXPECT_FALSE(file.preamble.isEmpty());
-    EXPECT_EQ(file.header, expectedHeader);
-    ASSERT_EQ(file.records.size(), qsos.size());
-    for (int i = 0; i < qsos.size(); ++i)
-        EXPECT_EQ(file.records[i], expectedRecord(i, false)) << "QSO " << i;
+    expectSampleRecords(file, false);
     EXPECT_EQ(done.written, qsos.size());
     EXPECT_EQ(done.message, QStringLiteral("Le fichier a été enregistré sous le nom : %1\r\n"
                                            "12 QSO écrits.\r\n"
@@ -196,19 +208,13 @@ TEST_F(StandardAdif, AnotherReaderFindsEveryFieldInTheAsciiFile)
 
 TEST_F(StandardAdif, TheXmlFormKeepsTheAccentsInTheIntlFields)
 {
-    context.Indicatif_Station = "F5ABC_P";
-    writeSampleLog();
-    const StandardExport done = exportStandardAdif(context.dataDir, context.Indicatif_Station, path("out.ADX"), clock.now());
+    const StandardExport done = exportSample("out.ADX");
     ASSERT_TRUE(done.result.ok) << done.result.text().toStdString();
 
     const QByteArray bytes = readFile("out.ADX");
     EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     EXPECT_TRUE(bytes.contains("CH\xC3\x82TEAU D'\xC5\x92UF")) << "UTF-8 on disk";
-    const ReadBack file = readAdx(bytes);
-    EXPECT_EQ(file.header, expectedHeader);
-    ASSERT_EQ(file.records.size(), qsos.size());
-    for (int i = 0; i < qsos.size(); ++i)
-        EXPECT_EQ(file.records[i], expectedRecord(i, true)) << "QSO " << i;
+    expectSampleRecords(readAdx(bytes), true);
     EXPECT_EQ(done.leftOut.size(), 2);
     EXPECT_FALSE(exists("out.ADX.tmp"));
 }

@@ -13,6 +13,17 @@ namespace {
 const QString scratchName = QStringLiteral("Liste_DFCF.tmp");
 const QString keptOldList = QStringLiteral(" : la liste actuelle est conservée.");
 
+// The revision line of a list as received, read as the stored list is (a
+// UTF-8 list, with or without its mark, or Windows-1252).
+QString firstListLine(const QByteArray& body)
+{
+    const qsizetype end = body.indexOf('\n');
+    QString line = decodeDataText(QByteArrayView(body).first(end < 0 ? body.size() : end)).text;
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    return line;
+}
+
 bool hasCastle(const QStringList& lines)
 {
     QString ref, name;
@@ -95,7 +106,7 @@ QString describeListProbe(const HttpReply& reply)
     if (reply.status != 200)
         return QStringLiteral("Le serveur répond, mais par l'erreur %1 : la liste des châteaux n'est pas à cette adresse.")
             .arg(reply.status);
-    QString first = fromWindows1252(reply.body.left(200)).section(QLatin1Char('\n'), 0, 0).trimmed();
+    QString first = firstListLine(reply.body).trimmed();
     if (isRevisionLine(first))
         return QStringLiteral("Le serveur répond : liste des châteaux « %1 ».").arg(listRevision(first));
     for (QChar& c : first)
@@ -112,7 +123,7 @@ ListUpdate Maj_Liste_DFCF(const QString& dataDir, Settings& settings, const QStr
     const Result stored = Download(reply, QDir(dataDir).filePath(castleListFileName));
     if (!stored)
         return {false, stored.text()};
-    const QString revision = listRevision(splitLines(decodeDataText(reply.body).text).first());
+    const QString revision = listRevision(firstListLine(reply.body));
     const QString remembered = settings.read(stationSection, Keys::RevisionListeDFCF, defaultListRevision);
     settings.write(stationSection, Keys::RevisionListeDFCF, revision);
     if (revision == remembered)

@@ -84,6 +84,7 @@ TEST_F(ParametresTest, TesterSaysWhatTheServerAnswered)
     LoopbackServer server;
     server.answer("/KOR_DFCF/Liste_DFCF.csv", {200, "Rev 012 du 05/03/19\r\n77121;Blandy;Blandy\r\n"});
     server.answer("/autre/KOR_DFCF/Liste_DFCF.csv", {200, "<html>Bienvenue</html>", "text/html"});
+    server.answer("/utf8/KOR_DFCF/Liste_DFCF.csv", {200, "\xEF\xBB\xBFRev 013 du 06/03/19\r\n77121;Ch\xC3\xA2teau;Blandy\r\n"});
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const quint16 closedPort = closed.serverPort();
@@ -102,6 +103,8 @@ TEST_F(ParametresTest, TesterSaysWhatTheServerAnswered)
     // "host:port" without "http://" reaches the server.
     const QString port = QString::number(QUrl(server.url()).port());
     EXPECT_EQ(probe("127.0.0.1:" + port), "Le serveur répond : liste des châteaux « Rev 012 du 05/03/19 ».");
+    // A list saved in UTF-8 with its mark is a list, as the update takes it.
+    EXPECT_EQ(probe(server.url() + "/utf8"), "Le serveur répond : liste des châteaux « Rev 013 du 06/03/19 ».");
     EXPECT_EQ(probe(server.url() + "/ailleurs"),
               "Le serveur répond, mais par l'erreur 404 : la liste des châteaux n'est pas à cette adresse.");
     EXPECT_EQ(probe(server.url() + "/autre"),

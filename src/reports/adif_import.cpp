@@ -4,6 +4,7 @@
 #include "logbook/dates.h"
 #include "logbook/log_line.h"
 #include "logbook/log_store.h"
+#include "platform/file_lock.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -214,13 +215,25 @@ QString fateText(ImportFate fate)
     return {};
 }
 
-ImportDone importScan(LogStore& store, AdifScan& scan)
+ImportLog readImportLog(const LogStore& store)
 {
-    const LinesRead current = store.read();
+    LinesRead current = store.read();
     if (current.status != ReadStatus::Ok)
         return {Result::failure(QStringLiteral("Impossible de lire le log %1 : rien n'a été importé.").arg(QFileInfo(store.path()).fileName()),
                                 current.error),
-                0};
+                {}};
+    return {Result::success(), std::move(current.lines)};
+}
+
+ImportDone importScan(LogStore& store, AdifScan& scan)
+{
+    // Held from the judging to the rewrite, so that no QSO saved in between is imported twice.
+    const FileLock lock(store.path());
+    if (!lock)
+        return {lock.failed(), 0};
+    const ImportLog current = readImportLog(store);
+    if (!current.result)
+        return {current.result, 0};
     classifyAgainstLog(scan, current.lines);
     QStringList lines;
     for (const ImportEntry& entry : scan.entries)

@@ -48,6 +48,14 @@ struct ImportDone {
     Result result;
     int imported = 0;
 };
+// The log's own lines, or why they cannot be read: nothing is judged nor
+// imported against a log that cannot be read.
+struct ImportLog {
+    Result result;
+    QStringList lines;
+};
+ImportLog readImportLog(const LogStore& store);
+
 // Judges the QSOs against the log as it is now, then inserts those to import
 // by date in one rewrite (after the daily backup); nothing is written when none is left.
 ImportDone importScan(LogStore& store, AdifScan& scan);

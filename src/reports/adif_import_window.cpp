@@ -17,8 +17,13 @@ Import_ADIF::Import_ADIF(Main& mainWindow, const QString& fileName, AdifScan sca
     setObjectName(QStringLiteral("Import_ADIF"));
     setWindowTitle(QStringLiteral("Importer un fichier ADIF"));
     buildControls(fileName);
-    classifyAgainstLog(scan, main.context().logStore().read().lines);
+    const ImportLog log = readImportLog(main.context().logStore());
+    classifyAgainstLog(scan, log.lines);
     showScan();
+    if (!log.result) {
+        Compte->setText(log.result.text());
+        Importer->setEnabled(false);
+    }
 }
 
 void Import_ADIF::buildControls(const QString& fileName)

@@ -93,4 +93,12 @@ TEST_F(AdifImportWindowTest, AnnulerCancelledChooserAndUnreadableFilesChangeNoth
                                            QStringLiteral("Ce fichier ne contient aucun QSO au format ADIF : rien n'a été importé.")}));
     EXPECT_EQ(main.findChild<Import_ADIF*>(), nullptr);
     EXPECT_EQ(logBytes(), joinLines({inLog}));
+
+    // A log that cannot be read is said so in the preview, which then imports nothing.
+    QFile::remove(path(logName()));
+    QDir(dir.path()).mkdir(logName());
+    window = open(file);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->Compte->text().startsWith(QStringLiteral("Impossible de lire le log F5ABC_DFCF.log : rien n'a été importé.")));
+    EXPECT_FALSE(window->Importer->isEnabled());
 }

@@ -5,8 +5,9 @@
 namespace {
 
 // Pushes two overlapping boxes apart by half the overlap each, along the axis
-// where they overlap least. Returns false when they were already apart.
-bool separate(QRectF& a, QRectF& b, qreal gap, bool aFirst)
+// where they overlap least (a goes left or up when both share a centre).
+// Returns false when they were already apart.
+bool separate(QRectF& a, QRectF& b, qreal gap)
 {
     const QRectF grownA = a.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2);
     const QRectF grownB = b.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2);
@@ -16,11 +17,11 @@ bool separate(QRectF& a, QRectF& b, qreal gap, bool aFirst)
     const qreal dy = std::min(grownA.bottom(), grownB.bottom()) - std::max(grownA.top(), grownB.top());
     const qreal step = (std::min(dx, dy) + 0.01) / 2;
     if (dx <= dy) {
-        const qreal sign = a.center().x() != b.center().x() ? (a.center().x() < b.center().x() ? -1 : 1) : (aFirst ? -1 : 1);
+        const qreal sign = a.center().x() != b.center().x() ? (a.center().x() < b.center().x() ? -1 : 1) : -1;
         a.translate(sign * step, 0);
         b.translate(-sign * step, 0);
     } else {
-        const qreal sign = a.center().y() != b.center().y() ? (a.center().y() < b.center().y() ? -1 : 1) : (aFirst ? -1 : 1);
+        const qreal sign = a.center().y() != b.center().y() ? (a.center().y() < b.center().y() ? -1 : 1) : -1;
         a.translate(0, sign * step);
         b.translate(0, -sign * step);
     }
@@ -64,7 +65,7 @@ QList<QRectF> placeLabels(const QList<LabelRequest>& requests, const QSizeF& siz
         bool moved = false;
         for (qsizetype i = 0; i < boxes.size(); ++i)
             for (qsizetype j = i + 1; j < boxes.size(); ++j)
-                moved |= separate(boxes[i], boxes[j], gap, true);
+                moved |= separate(boxes[i], boxes[j], gap);
         for (qsizetype i = 0; i < boxes.size(); ++i) {
             for (const QRectF& area : keepClear)
                 if (!area.contains(requests[i].anchor))

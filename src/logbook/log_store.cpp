@@ -93,17 +93,8 @@ Result LogStore::Ajoute_QSO(const QString& line)
     });
 }
 
-Result LogStore::Insere_QSO_Date(const QString& line)
-{
-    return rewrite(dateScratchName, [&](QStringList& lines) {
-        const qint64 instant = instantOf(line);
-        qsizetype at = 0;
-        while (at < lines.size() && instantOf(lines[at]) < instant)
-            ++at;
-        lines.insert(at, line);
-        return Result::success();
-    });
-}
+// Before the first line at or after its date and time, as a batch places each.
+Result LogStore::Insere_QSO_Date(const QString& line) { return Insere_QSOs_Date({line}); }
 
 Result LogStore::Insere_QSOs_Date(const QStringList& added)
 {
@@ -183,8 +174,8 @@ LogStore::CastleContact LogStore::Cherche_Chateau(const QString& ref, const QStr
         QString line = fromWindows1252(raw);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        const LoggedContact logged = loggedContact(line);
-        if (logged.ref == ref && logged.group == group)
+        const LoggedContact logged = loggedContact(line); // its reference is the one wanted
+        if (logged.group == group)
             return {true, logged.date, logged.band};
     }
     return contact;

@@ -70,3 +70,8 @@ QString fileErrorText(int errorNumber, FileAction action, const QString& path)
             .arg(errorNumber);
     }
 }
+
+QString unchangedMessage(const QString& target)
+{
+    return QStringLiteral("Impossible d'enregistrer le fichier %1 : il est resté inchangé.").arg(QFileInfo(target).fileName());
+}

@@ -88,7 +88,7 @@ FileLock::FileLock(const QString& file, int waitMs) : target(file), key(QFileInf
         auto it = registry().find(key);
         if (it != registry().end() && it->thread == QThread::currentThreadId()) {
             ++it->depth;
-            isHeld = nested = true;
+            isHeld = true;
             return;
         }
     }
@@ -111,9 +111,7 @@ FileLock::FileLock(const QString& file, int waitMs) : target(file), key(QFileInf
 
 Result FileLock::failed() const
 {
-    return Result::failure(
-        QStringLiteral("Impossible d'enregistrer le fichier %1 : il est resté inchangé.").arg(QFileInfo(target).fileName()),
-        failure);
+    return Result::failure(unchangedMessage(target), failure);
 }
 
 FileLock::~FileLock()

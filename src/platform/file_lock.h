@@ -24,10 +24,7 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    bool held() const { return isHeld; }
     explicit operator bool() const { return isHeld; }
-    // Why the lock could not be taken, in French, for the detail line.
-    QString failureText() const { return failure; }
     // "Impossible d'enregistrer le fichier ... : il est resté inchangé." and why.
     Result failed() const;
 
@@ -36,6 +33,5 @@ private:
     QString key;
     std::unique_ptr<QLockFile> lockFile;
     bool isHeld = false;
-    bool nested = false;
     QString failure;
 };

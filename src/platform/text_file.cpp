@@ -205,11 +205,6 @@ bool syncFolder(const QString& target)
     return synced;
 }
 
-QString unchangedMessage(const QString& target)
-{
-    return QStringLiteral("Impossible d'enregistrer le fichier %1 : il est resté inchangé.").arg(QFileInfo(target).fileName());
-}
-
 // Writes and syncs the scratch file; 0 or the error number.
 int writeScratch(const QString& target, const QByteArray& scratchPath, const QByteArray& bytes)
 {

@@ -68,18 +68,18 @@ TEST_F(DataFilesTest, AFileLockIsExclusiveBetweenThreadsAndNestsWithinOne)
 {
     const QString target = path("log.txt");
     FileLock outer(target);
-    ASSERT_TRUE(outer.held());
+    ASSERT_TRUE(bool(outer));
     {
         FileLock again(target); // the writer called inside a read-change-write
-        EXPECT_TRUE(again.held());
+        EXPECT_TRUE(bool(again));
     }
     EXPECT_TRUE(exists("log.txt.lock"));
     bool otherGotIt = true;
     QString why;
     QThread* other = QThread::create([&] {
         FileLock blocked(target, 100);
-        otherGotIt = blocked.held();
-        why = blocked.failureText();
+        otherGotIt = bool(blocked);
+        why = blocked.failed().detail;
     });
     other->start();
     other->wait();

@@ -12,11 +12,10 @@ public:
         return {{1, "Hamlib Dummy", RigPort::None}, {2, "Hamlib NET rigctl", RigPort::Network},
                 {3085, "Icom IC-7300", RigPort::Serial}};
     }
-    Result open(const RigConfig& config) override
+    Result open(const RigConfig&) override
     {
         QMutexLocker lock(&mutex);
         ++opens;
-        lastConfig = config;
         isOpen = reachable;
         return reachable ? Result::success() : Result::failure("Poste non connecté", "le poste ne répond pas");
     }
@@ -63,5 +62,4 @@ private:
     bool reachable = true;
     bool isOpen = false;
     int opens = 0;
-    RigConfig lastConfig;
 };

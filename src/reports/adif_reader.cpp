@@ -59,7 +59,7 @@ class AdiParser {
 public:
     AdiParser(QByteArrayView bytes, const AdifVisit& visit) : p(bytes.data()), end(bytes.data() + bytes.size()), visit(visit)
     {
-        record.utf8 = isValidUtf8(bytes);
+        record.utf8 = bytes.isValidUtf8();
     }
 
     AdifRead run()
@@ -192,51 +192,6 @@ QString AdifRecord::text(AdifTag tag) const
     if (value.isEmpty())
         return {};
     return (utf8 ? QString::fromUtf8(value) : fromWindows1252(value)).trimmed();
-}
-
-bool isValidUtf8(QByteArrayView bytes)
-{
-    const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
-    const unsigned char* const end = s + bytes.size();
-    while (s < end) {
-        // Most of a log is ASCII: skip it eight bytes at a time.
-        while (end - s >= 8) {
-            quint64 word;
-            std::memcpy(&word, s, 8);
-            if (word & 0x8080808080808080ULL)
-                break;
-            s += 8;
-        }
-        if (s >= end)
-            break;
-        const unsigned char c = *s;
-        int more;
-        unsigned int min;
-        if (c < 0x80) {
-            ++s;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            more = 1, min = 0x80;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2, min = 0x800;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3, min = 0x10000;
-        } else {
-            return false;
-        }
-        if (end - s <= more)
-            return false;
-        unsigned int code = c & (0x3F >> more);
-        for (int i = 1; i <= more; ++i) {
-            if ((s[i] & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (s[i] & 0x3F);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        s += more + 1;
-    }
-    return true;
 }
 
 AdifRead readAdi(QByteArrayView bytes, const AdifVisit& visit) { return AdiParser(withoutBom(bytes), visit).run(); }

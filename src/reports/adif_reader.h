@@ -55,8 +55,6 @@ struct AdifRead {
 
 using AdifVisit = std::function<void(const AdifRecord&)>;
 
-// True when the bytes are valid UTF-8 (plain ASCII is).
-bool isValidUtf8(QByteArrayView bytes);
 
 AdifRead readAdi(QByteArrayView bytes, const AdifVisit& visit);
 AdifRead readAdx(QByteArrayView bytes, const AdifVisit& visit);

@@ -90,13 +90,3 @@ TEST(AdifReaderTest, DamagedRecordsAreReportedAndNeverSwallowTheNext)
     EXPECT_EQ(x.read.damaged[0].record, 2);
     EXPECT_TRUE(readAll("<?xml version=\"1.0\"?><ADX><RECO").read.error.startsWith(QStringLiteral("Ce fichier n'est pas")));
 }
-
-TEST(AdifReaderTest, Utf8CheckRefusesWhatIsNotUtf8)
-{
-    EXPECT_TRUE(isValidUtf8("plain ASCII text, long enough for the word-wise path"));
-    EXPECT_TRUE(isValidUtf8("Ch\xC3\xA2teau \xE2\x82\xAC \xF0\x9F\x93\xBB"));
-    EXPECT_FALSE(isValidUtf8("Ch\xE2teau"));       // Windows-1252
-    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));          // overlong
-    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));      // surrogate
-    EXPECT_FALSE(isValidUtf8("abc\xE2\x82"));       // cut at the end
-}

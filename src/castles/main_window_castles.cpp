@@ -8,16 +8,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
-namespace {
-
-// The open instance among the main window's own children, if any.
-template <class W> QPointer<W> openInstance(Main* main)
-{
-    return QPointer<W>(main->findChild<W*>(QString(), Qt::FindDirectChildrenOnly));
-}
-
-} // namespace
-
 void Main::wireCastles()
 {
     connect(Mnu_Maj_Liste_DFCF, &QAction::triggered, this, [this] {
@@ -35,13 +25,13 @@ void Main::wireCastles()
     connect(Mnu_Cluster, &QAction::triggered, this, [this] {
         if (!serverReady(true))
             return;
-        QPointer<Cluster> slot = openInstance<Cluster>(this);
+        QPointer<Cluster> slot = openWindow<Cluster>();
         showSingle(slot, [this] { return new Cluster(ctx, this); });
     });
     connect(Mnu_Reglement, &QAction::triggered, this, [this] {
         if (!serverReady(false))
             return;
-        QPointer<Reglement> slot = openInstance<Reglement>(this);
+        QPointer<Reglement> slot = openWindow<Reglement>();
         showSingle(slot, [this] { return new Reglement(ctx, this); });
     });
     connect(Command1, &QPushButton::clicked, this, [this] {

@@ -9,7 +9,7 @@
 void Main::wireCluster()
 {
     connect(Mnu_Spots, &QAction::triggered, this, [this] {
-        QPointer<Spots_DFCF> slot(findChild<Spots_DFCF*>(QString(), Qt::FindDirectChildrenOnly));
+        QPointer<Spots_DFCF> slot = openWindow<Spots_DFCF>();
         showSingle(slot, [this] {
             auto* window = new Spots_DFCF(ctx, new QtClusterLink, model->lines(), this);
             connect(this, &Main::logReloaded, window, [this, window] { window->refreshLog(model->lines()); });

@@ -6,19 +6,9 @@
 #include <QApplication>
 #include <QFileInfo>
 
-namespace {
-
-struct ImportWindows : QObject {
-    using QObject::QObject;
-    QPointer<Import_ADIF> preview;
-};
-
-} // namespace
-
 void Main::wireAdifImport()
 {
-    auto* windows = new ImportWindows(this);
-    connect(Mnu_Import_ADIF, &QAction::triggered, this, [this, windows] {
+    connect(Mnu_Import_ADIF, &QAction::triggered, this, [this, preview = QPointer<Import_ADIF>()]() mutable {
         const QString path = ctx.fileDialogs->openFileName(QStringLiteral("Importer un fichier ADIF"), ctx.dataDir,
                                                            QStringLiteral("Fichiers ADIF (*.adi *.adx *.ADI *.ADX);;Tous les fichiers (*)"));
         if (path.isEmpty())
@@ -30,7 +20,7 @@ void Main::wireAdifImport()
             ctx.messages->info(scan.error);
             return;
         }
-        delete windows->preview; // the preview of another file is replaced
-        showSingle(windows->preview, [&] { return new Import_ADIF(*this, QFileInfo(path).fileName(), std::move(scan)); });
+        delete preview; // the preview of another file is replaced
+        showSingle(preview, [&] { return new Import_ADIF(*this, QFileInfo(path).fileName(), std::move(scan)); });
     });
 }

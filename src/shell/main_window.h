@@ -41,6 +41,9 @@ public:
     QListView* logList() const { return Liste_DFCF; }
     SaisieFrame* entry() const { return Frame3; }
 
+    // The open instance of a window among the main window's own children, if any.
+    template <class W> QPointer<W> openWindow() { return QPointer<W>(findChild<W*>(QString(), Qt::FindDirectChildrenOnly)); }
+
     // Opens a window as its single instance: created on first use, brought
     // to the front when already open, destroyed when closed.
     template <class W, class Make> W* showSingle(QPointer<W>& slot, Make make)

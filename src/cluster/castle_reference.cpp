@@ -7,6 +7,9 @@ namespace {
 // Department then three digits, a dash allowed between any two characters.
 const QString referenceShape = QStringLiteral(R"(([0-9](?:-?[0-9ab])(?:-?[0-9]){3}))");
 
+// A reference always spells its department with two characters.
+bool isDepartmentOfReference(QStringView dpt) { return dpt.size() == 2 && isAwardDepartment(dpt.toString()); }
+
 QString plainReference(const QString& written)
 {
     QString ref = written;
@@ -15,12 +18,6 @@ QString plainReference(const QString& written)
 }
 
 } // namespace
-
-bool isDepartmentOfReference(QStringView dpt)
-{
-    // A reference always spells its department with two characters.
-    return dpt.size() == 2 && isAwardDepartment(dpt.toString());
-}
 
 QString castleReferenceIn(const QString& comment, const CastleListed& listed)
 {

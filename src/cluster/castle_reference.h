@@ -11,5 +11,3 @@ using CastleListed = std::function<bool(const QString& ref)>;
 // when the castle list holds it, as numbers such as frequencies look alike.
 QString castleReferenceIn(const QString& comment, const CastleListed& listed);
 
-// "01".."95" (20 excepted), "2a", "2b".
-bool isDepartmentOfReference(QStringView dpt);

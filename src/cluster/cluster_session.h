@@ -26,7 +26,6 @@ public:
     void start(const ClusterNode& node, const QString& login);
     void stop();
     bool running() const { return active; }
-    bool loggedIn() const { return loginSent; }
     const QString& stateText() const { return state; }
     int nextRetryMs() const { return retryMs; }
 

@@ -27,13 +27,13 @@ constexpr qint64 quietBetweenBeepsMs = 2000;
 } // namespace
 
 Spots_DFCF::Spots_DFCF(AppContext& context, ClusterLink* clusterLink, const QStringList& logLines, QWidget* parent)
-    : QWidget(parent, Qt::Window), ctx(context), link(clusterLink)
+    : QWidget(parent, Qt::Window), ctx(context)
 {
     setObjectName(QStringLiteral("Spots_DFCF"));
     setWindowTitle(QStringLiteral("Spots DFCF"));
     beep = [] { QApplication::beep(); };
-    link->setParent(this);
-    clusterSession = new ClusterSession(link, this);
+    clusterLink->setParent(this);
+    clusterSession = new ClusterSession(clusterLink, this);
     model = new SpotTableModel(this);
     // The castle list is read once: a bare reference in a comment counts only when listed.
     bool listMissing = false;

@@ -65,7 +65,6 @@ private:
     void chooseSpot(int row);
 
     AppContext& ctx;
-    ClusterLink* link;
     ClusterSession* clusterSession;
     SpotTableModel* model;
     ContactedCastles contacted;

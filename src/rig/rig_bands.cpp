@@ -10,10 +10,15 @@ QString modeForRig(const QString& rigMode)
     return modes.value(rigMode.trimmed().toUpper());
 }
 
+namespace {
+
+// "14,205 MHz": megahertz to the kilohertz, with a decimal comma.
 QString frequencyText(double hz)
 {
     return QString::number(hz / 1e6, 'f', 3).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" MHz");
 }
+
+} // namespace
 
 QString rigStatusText(const RigReading& reading)
 {

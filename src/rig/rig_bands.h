@@ -8,9 +8,6 @@
 // for data and other modes, which leave the operator's mode as it is.
 QString modeForRig(const QString& rigMode);
 
-// "14,205 MHz": megahertz to the kilohertz, with a decimal comma.
-QString frequencyText(double hz);
-
 // The status line of the main window: "Poste : 14,205 MHz SSB" or
 // "Poste : non connecté (reason)".
 QString rigStatusText(const RigReading& reading);

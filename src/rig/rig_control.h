@@ -19,7 +19,6 @@ public:
     // Starts, restarts or stops following; the same choices again change nothing.
     void apply(const RigConfig& config);
     bool following() const { return current.follow; }
-    const RigConfig& config() const { return current; }
     QList<RigModel> models() const { return rig.models(); }
     const RigReading& lastReading() const { return last; }
 

@@ -19,7 +19,6 @@ public:
     // Reads the current station's choices and follows the radio, or stops.
     void reconfigure();
     void openSettings();
-    QLabel* statusLabel() const { return status; }
 
 private:
     void showReading(const RigReading& reading);

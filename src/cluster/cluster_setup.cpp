@@ -11,7 +11,7 @@ ClusterSetup readClusterSetup(const Settings& settings, const QString& station)
     setup.login = settings.read(section, ClusterKeys::Indicatif, QString()).trimmed();
     if (setup.login.isEmpty() && station != noStation)
         setup.login = displayedCallsign(station);
-    setup.beep = settings.read(section, ClusterKeys::Bip, QStringLiteral("Non")) == QLatin1String("Oui");
+    setup.beep = settings.readYesNo(section, ClusterKeys::Bip);
     return setup;
 }
 
@@ -20,7 +20,7 @@ void writeClusterSetup(Settings& settings, const QString& station, const Cluster
     const QString section = Keys::stationSection(station);
     settings.write(section, ClusterKeys::Noeud, setup.node.trimmed());
     settings.write(section, ClusterKeys::Indicatif, setup.login.trimmed().toUpper());
-    settings.write(section, ClusterKeys::Bip, setup.beep ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    settings.writeYesNo(section, ClusterKeys::Bip, setup.beep);
 }
 
 NodeRead readNode(const QString& text)

@@ -46,7 +46,7 @@ Spots_DFCF::Spots_DFCF(AppContext& context, ClusterLink* clusterLink, const QStr
     connect(clusterSession, &ClusterSession::lineReceived, this, &Spots_DFCF::onLine);
     connect(Connecter_CL, &QPushButton::clicked, this, &Spots_DFCF::connectOrDisconnect);
     connect(Bip_CL, &QCheckBox::toggled, this, [this](bool on) {
-        ctx.settings->write(Keys::stationSection(station), ClusterKeys::Bip, on ? QStringLiteral("Oui") : QStringLiteral("Non"));
+        ctx.settings->writeYesNo(Keys::stationSection(station), ClusterKeys::Bip, on);
     });
     connect(Liste_Spots, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { chooseSpot(index.row()); });
     loadSetup();

@@ -8,4 +8,14 @@ public:
     virtual QString read(const QString& section, const QString& key, const QString& fallback) const = 0;
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
     virtual bool contains(const QString& section, const QString& key) const = 0;
+
+    // A switch stored as "Oui" or "Non"; anything else reads as "Non".
+    bool readYesNo(const QString& section, const QString& key) const
+    {
+        return read(section, key, QStringLiteral("Non")) == QLatin1String("Oui");
+    }
+    void writeYesNo(const QString& section, const QString& key, bool on)
+    {
+        write(section, key, on ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    }
 };

@@ -15,7 +15,7 @@ int readNumber(const Settings& settings, const QString& section, const QString& 
 RigConfig loadRigConfig(const Settings& settings, const QString& section)
 {
     RigConfig config;
-    config.follow = settings.read(section, RigKeys::Suivre, QStringLiteral("Non")) == QLatin1String("Oui");
+    config.follow = settings.readYesNo(section, RigKeys::Suivre);
     config.model = readNumber(settings, section, RigKeys::Modele, config.model);
     config.serialPort = settings.read(section, RigKeys::Port, config.serialPort);
     config.baudRate = readNumber(settings, section, RigKeys::Vitesse, config.baudRate);
@@ -31,7 +31,7 @@ void saveRigConfig(Settings& settings, const QString& section, const RigConfig& 
     settings.write(section, RigKeys::Port, config.serialPort);
     settings.write(section, RigKeys::Vitesse, QString::number(config.baudRate));
     settings.write(section, RigKeys::Adresse, config.address);
-    settings.write(section, RigKeys::Suivre, config.follow ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    settings.writeYesNo(section, RigKeys::Suivre, config.follow);
 }
 
 QString checkRigAddress(const QString& address)

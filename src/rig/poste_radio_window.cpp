@@ -37,14 +37,10 @@ PosteRadio::PosteRadio(AppContext& context, RigControl& rigControl, QWidget* par
     setWindowTitle(QStringLiteral("Poste radio"));
     buildControls();
     fill(loadRigConfig(*ctx.settings, ctx.stationSection()));
-    const RigReading& last = control.lastReading();
-    if (!control.following())
-        Etat->setText(QStringLiteral("Poste : suivi arrêté"));
-    else
-        Etat->setText(last.ok || !last.reason.isEmpty() ? rigStatusText(last) : QStringLiteral("Poste : connexion en cours"));
+    Etat->setText(rigStateText(control.following(), control.lastReading()));
     connect(&control, &RigControl::readingChanged, this, [this](const RigReading& reading) { Etat->setText(rigStatusText(reading)); });
     connect(&control, &RigControl::followingChanged, this, [this](bool on) {
-        Etat->setText(on ? QStringLiteral("Poste : connexion en cours") : QStringLiteral("Poste : suivi arrêté"));
+        Etat->setText(rigStateText(on));
     });
     connect(Modele, &QComboBox::currentIndexChanged, this, &PosteRadio::modelChosen);
     connect(Enregistrer, &QPushButton::clicked, this, &PosteRadio::save);

@@ -30,3 +30,12 @@ QString rigStatusText(const RigReading& reading)
     const QString shown = mode.isEmpty() ? reading.mode : mode;
     return QStringLiteral("Poste : ") + frequencyText(reading.hz) + (shown.isEmpty() ? QString() : QLatin1Char(' ') + shown);
 }
+
+QString rigStateText(bool following, const RigReading& last)
+{
+    if (!following)
+        return QStringLiteral("Poste : suivi arrêté");
+    if (!last.ok && last.reason.isEmpty())
+        return QStringLiteral("Poste : connexion en cours");
+    return rigStatusText(last);
+}

@@ -11,3 +11,6 @@ QString modeForRig(const QString& rigMode);
 // The status line of the main window: "Poste : 14,205 MHz SSB" or
 // "Poste : non connecté (reason)".
 QString rigStatusText(const RigReading& reading);
+// The same line for a radio that may not be followed, or not read yet:
+// "Poste : suivi arrêté", "Poste : connexion en cours", else rigStatusText.
+QString rigStateText(bool following, const RigReading& last = {});

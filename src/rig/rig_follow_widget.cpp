@@ -23,7 +23,7 @@ RigFollower::RigFollower(Main& owner, RigControl& rigControl)
     connect(&control, &RigControl::followingChanged, this, [this](bool on) {
         appliedBand.clear();
         appliedMode.clear();
-        status->setText(on ? QStringLiteral("Poste : connexion en cours") : QString());
+        status->setText(on ? rigStateText(on) : QString());
         main.statusBar()->setVisible(on);
     });
 }

@@ -1,8 +1,6 @@
 #include "logbook/log_check.h"
 #include "logbook/log_line.h"
 #include <QFileInfo>
-#include <QHash>
-#include <QMutex>
 
 namespace {
 
@@ -45,13 +43,10 @@ QString nonQsoLinesMessage(const QString& logName, const NonQsoLines& found)
         .arg(logName, which);
 }
 
-QString nonQsoLinesNotice(const QString& logPath, const QStringList& lines)
+QString NonQsoLinesNotices::notice(const QString& logPath, const QStringList& lines)
 {
-    static QMutex mutex;
-    static QHash<QString, int> told; // log path -> number of lines told
     const NonQsoLines found = findNonQsoLines(lines);
     const QString key = QFileInfo(logPath).absoluteFilePath();
-    const QMutexLocker lock(&mutex);
     if (found.count == 0) {
         told.remove(key);
         return {};

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,12 @@ NonQsoLines findNonQsoLines(const QStringList& lines);
 // The French notice for the operator, empty when every line is a QSO line.
 QString nonQsoLinesMessage(const QString& logName, const NonQsoLines& found);
 
-// The notice the first time a log is loaded with such lines in this run (and
-// again only when their number changes); empty otherwise.
-QString nonQsoLinesNotice(const QString& logPath, const QStringList& lines);
+// What a window loading logs tells: the notice the first time a log is loaded
+// with such lines (and again only when their number changes); empty otherwise.
+class NonQsoLinesNotices {
+public:
+    QString notice(const QString& logPath, const QStringList& lines);
+
+private:
+    QHash<QString, int> told; // log path -> number of lines told
+};

@@ -307,7 +307,7 @@ bool Main::Charge_Log()
         ctx.messages->info(QStringLiteral("Impossible de lire le log %1.\r\n%2").arg(logFileName(ctx.Indicatif_Station), log.error));
         return false;
     }
-    const QString notice = nonQsoLinesNotice(store.path(), log.lines);
+    const QString notice = nonQsoLines.notice(store.path(), log.lines);
     model->setLines(std::move(log.lines));
     if (!notice.isEmpty())
         ctx.messages->info(notice);

@@ -1,4 +1,5 @@
 #pragma once
+#include "logbook/log_check.h"
 #include "shell/app_context.h"
 #include <QMainWindow>
 #include <QPointer>
@@ -143,4 +144,5 @@ private:
     QTimer* Timer1 = nullptr;
     bool placeholderDfcfTold = false;
     bool placeholderClusterTold = false;
+    NonQsoLinesNotices nonQsoLines;
 };

@@ -57,11 +57,12 @@ TEST_F(DataFilesTest, LinesThatAreNotQsosAreCountedWithTheFirstNumbers)
 
     // Told once per log, again only when the number changes.
     const QString log = path(logName());
-    EXPECT_FALSE(nonQsoLinesNotice(log, garbage).isEmpty());
+    NonQsoLinesNotices notices;
+    EXPECT_FALSE(notices.notice(log, garbage).isEmpty());
     QStringList saved = garbage;
     saved.insert(saved.size() - 1, qso); // a QSO saved since
-    EXPECT_TRUE(nonQsoLinesNotice(log, saved).isEmpty());
-    EXPECT_FALSE(nonQsoLinesNotice(log, saved + QStringList{"x"}).isEmpty());
+    EXPECT_TRUE(notices.notice(log, saved).isEmpty());
+    EXPECT_FALSE(notices.notice(log, saved + QStringList{"x"}).isEmpty());
 }
 
 TEST_F(DataFilesTest, AFileLockIsExclusiveBetweenThreadsAndNestsWithinOne)

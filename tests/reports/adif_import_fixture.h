@@ -39,6 +39,28 @@ protected:
         return readLines(path(logName())).lines;
     }
 
+    // What a round trip must bring back: every band, Corsica, a "/" in a
+    // callsign, accents and a ligature, an empty first name, the castle-name
+    // placeholder, the longest castle name, both centuries, both QSL marks,
+    // every mode the log keeps, and QSOs at the same instant.
+    static QStringList roundTripLog()
+    {
+        QStringList lines;
+        const QStringList bands = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
+                                   "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz", "432 Mhz"};
+        const QStringList modes = {"SSB", "CW", "FM", "RTY", "FT4", "FT8", "PSK"};
+        for (int i = 0; i < bands.size(); ++i)
+            lines << qsoLine(QStringLiteral("F%1ABC").arg(i), "77", QStringLiteral("77%1").arg(100 + i, 3, 10, QChar('0')),
+                             QStringLiteral("%1/03/99").arg(i + 1, 2, 10, QChar('0')), "08:05", bands[i], i % 2 == 0,
+                             QStringLiteral("C. CHÂTEAU NUMÉRO %1").arg(i), modes[i % modes.size()],
+                             i % 3 ? QStringLiteral("JÉRÔME") : QString());
+        lines << qsoLine("F/ON4ABC/P", "2a", "2a004", "05/02/08", "23:59", "14 Mhz", true, "C. ", "CW", "ANNE-MARIE")
+              << qsoLine("F5XYZ", "2b", "2b010", "05/02/08", "23:59", "144 Mhz", false, "C. DE L'ŒUVRE", "SSB", "NOËL")
+              << qsoLine("F5XYZ", "2b", "2b011", "05/02/08", "23:59", "432 Mhz", false,
+                         "C. UN NOM DE CHÂTEAU TRÈS LONG QUI", "SSB", "JEAN-CHRISTOPHE");
+        return lines;
+    }
+
     static QStringList reasons(const AdifScan& scan)
     {
         QStringList texts;

@@ -35,20 +35,7 @@ protected:
 
 TEST_F(AdifImportFlowTest, OwnExportImportedIntoAnEmptyLogGivesBackTheSameLines)
 {
-    // Every band, Corsica, a "/" in a callsign, accents, an empty first name,
-    // the castle-name placeholder, both centuries, both QSL marks, the modes
-    // the log keeps, and two QSOs at the same instant.
-    QStringList lines;
-    const QStringList bands = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz", "14 Mhz", "18 Mhz",
-                               "21 Mhz",  "24 Mhz",  "28 Mhz",  "50 Mhz", "144 Mhz", "432 Mhz"};
-    const QStringList modes = {"SSB", "CW", "FM", "RTY", "FT4", "FT8"};
-    for (int i = 0; i < bands.size(); ++i)
-        lines << qsoLine(QStringLiteral("F%1ABC").arg(i), "77", QStringLiteral("77%1").arg(100 + i, 3, 10, QChar('0')),
-                         QStringLiteral("%1/03/99").arg(i + 1, 2, 10, QChar('0')), "08:05", bands[i], i % 2 == 0,
-                         QStringLiteral("C. CHÂTEAU NUMÉRO %1").arg(i), modes[i % modes.size()], i % 3 ? "JÉRÔME" : "");
-    lines << qsoLine("F/ON4ABC/P", "2a", "2a004", "05/02/08", "23:59", "14 Mhz", true, "C. ", "CW", "ANNE-MARIE")
-          << qsoLine("F5XYZ", "2b", "2b010", "05/02/08", "23:59", "144 Mhz", false,
-                     "C. UN NOM DE CHÂTEAU TRÈS LONG QUI", "SSB", "JEAN-CHRISTOPHE");
+    const QStringList lines = roundTripLog();
     const QByteArray exported = adifDocument("F5ABC", lines);
     EXPECT_EQ(importIntoEmptyLog(exported), lines);
     EXPECT_EQ(preview(exported).entries.size(), lines.size()); // and all of them are already in the log now

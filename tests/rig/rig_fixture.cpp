@@ -74,13 +74,20 @@ void Rigctld::stop()
 
 bool Rigctld::send(const QString& command)
 {
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    if (!socket.waitForConnected(1000))
-        return false;
-    socket.write(command.toLatin1() + '\n');
-    QByteArray answer;
-    while (!answer.contains('\n') && socket.waitForReadyRead(1000))
-        answer += socket.readAll();
-    return answer.startsWith("RPRT 0");
+    // rigctld serves the program's polling at the same time, and a slow
+    // (sanitized) run can miss its answer: the command, which sets a value,
+    // is simply sent again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        if (!socket.waitForConnected(2000))
+            continue;
+        socket.write(command.toLatin1() + '\n');
+        QByteArray answer;
+        while (!answer.contains('\n') && socket.waitForReadyRead(2000))
+            answer += socket.readAll();
+        if (answer.startsWith("RPRT 0"))
+            return true;
+    }
+    return false;
 }

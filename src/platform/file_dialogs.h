@@ -10,4 +10,5 @@ public:
     // it ("Fichiers ADIF (*.adi *.adx)").
     virtual QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter) = 0;
     virtual QString openFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
+    virtual QString existingFolder(const QString& caption, const QString& folder) = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/file_lock.h"
 #include "platform/file_errors.h"
+#include "platform/system_files.h"
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,9 +10,6 @@
 #include <QMutex>
 #include <QThread>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 
@@ -31,7 +29,7 @@ QHash<QString, Holder>& registry()
 QString cannotLockText(const QString& target)
 {
     const QString folder = QFileInfo(target).absolutePath();
-    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
+    if (!systemFiles::folderWritable(folder))
         return fileErrorText(errno, FileAction::Write, target);
     return fileErrorText(EIO, FileAction::Write, target);
 }
@@ -50,12 +48,7 @@ bool abandoned(QLockFile& lock, const QString& lockPath)
     const QFileInfo info(lockPath);
     if (!info.exists() || (!named && info.lastModified().msecsTo(QDateTime::currentDateTime()) < 100))
         return false;
-    const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    ::close(fd);
-    return free;
+    return systemFiles::lockFileAbandoned(lockPath);
 }
 
 } // namespace

@@ -35,6 +35,17 @@ void QtSettings::write(const QString& section, const QString& key, const QString
     store->sync();
 }
 
+bool takeEarlierSettings(QSettings& ours, const QSettings& earlier)
+{
+    const QStringList keys = earlier.allKeys();
+    if (!ours.allKeys().isEmpty() || keys.isEmpty())
+        return false;
+    for (const QString& key : keys)
+        ours.setValue(key, earlier.value(key).toString());
+    ours.sync();
+    return true;
+}
+
 bool QtSettings::contains(const QString& section, const QString& key) const { return store->contains(section + '/' + key); }
 
 QtPrinter::QtPrinter() : printer(QPrinter::HighResolution)
@@ -131,4 +142,10 @@ QString QtFileDialogs::openFileName(const QString& caption, const QString& folde
 {
     return QFileDialog::getOpenFileName(activeWindow(), caption, folder, filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
+}
+
+QString QtFileDialogs::existingFolder(const QString& caption, const QString& folder)
+{
+    return QFileDialog::getExistingDirectory(activeWindow(), caption, folder,
+                                             QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }

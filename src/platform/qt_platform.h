@@ -59,4 +59,10 @@ class QtFileDialogs final : public FileDialogs {
 public:
     QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString existingFolder(const QString& caption, const QString& folder) override;
 };
+
+class QSettings;
+// Copies every value of an earlier program's settings store into `ours` when
+// ours holds none yet; true when it did. The earlier store is only read.
+bool takeEarlierSettings(QSettings& ours, const QSettings& earlier);

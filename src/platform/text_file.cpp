@@ -1,6 +1,7 @@
 #include "platform/text_file.h"
 #include "platform/file_errors.h"
 #include "platform/file_lock.h"
+#include "platform/system_files.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,9 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -112,47 +110,41 @@ QByteArray joinLines(const QStringList& lines)
     return bytes;
 }
 
-namespace {
-
-struct BytesRead {
-    ReadStatus status = ReadStatus::Ok;
-    QByteArray bytes;
-    QString error;
-};
-
 BytesRead readBytes(const QString& path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    using namespace systemFiles;
+    const int fd = openForReading(path);
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT)
             return {ReadStatus::NotFound, {}, {}};
         return {ReadStatus::Error, {}, fileErrorText(error, FileAction::Read, path)};
     }
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
+    if (isDirectory(fd)) {
+        closeFile(fd);
         return {ReadStatus::Error, {}, fileErrorText(EISDIR, FileAction::Read, path)};
     }
     QByteArray bytes;
-    bytes.reserve(qsizetype(info.st_size));
+    bytes.reserve(sizeOf(fd));
     char chunk[1 << 16];
     for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        const qint64 got = readSome(fd, chunk, sizeof chunk);
         if (got == 0)
             break;
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
             const int error = errno;
-            ::close(fd);
+            closeFile(fd);
             return {ReadStatus::Error, {}, fileErrorText(error, FileAction::Read, path)};
         }
         bytes.append(chunk, got);
     }
-    ::close(fd);
+    closeFile(fd);
     return {ReadStatus::Ok, bytes, {}};
 }
+
+namespace {
 
 WriteFault& writeFault()
 {
@@ -178,7 +170,7 @@ bool writeAll(int fd, const QByteArray& bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        const qint64 written = systemFiles::writeSome(fd, bytes.constData() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
@@ -191,35 +183,21 @@ bool writeAll(int fd, const QByteArray& bytes)
     return true;
 }
 
-// Makes the rename itself durable. A folder that cannot be opened, or a file
-// system that does not sync folders, is no failure of the write.
-bool syncFolder(const QString& target)
-{
-    const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0)
-        return true;
-    const bool synced = ::fsync(dir) == 0 || errno == EINVAL || errno == ENOTSUP;
-    const int error = errno;
-    ::close(dir);
-    errno = error;
-    return synced;
-}
-
 // Writes and syncs the scratch file; 0 or the error number.
-int writeScratch(const QString& target, const QByteArray& scratchPath, const QByteArray& bytes)
+int writeScratch(const QString& target, const QString& scratchPath, const QByteArray& bytes)
 {
     int fd = -1;
     int error = runStep(WriteStep::Open, target, [&] {
-        fd = ::open(scratchPath.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        fd = systemFiles::openForWriting(scratchPath);
         return fd >= 0;
     });
     if (error)
         return error;
     error = runStep(WriteStep::Write, target, [&] { return writeAll(fd, bytes); });
     if (!error)
-        error = runStep(WriteStep::Sync, target, [&] { return ::fsync(fd) == 0; });
+        error = runStep(WriteStep::Sync, target, [&] { return systemFiles::syncFile(fd); });
     // The descriptor is closed whatever happened; a failed close is a failed write.
-    const bool closed = ::close(fd) == 0;
+    const bool closed = systemFiles::closeFile(fd);
     int closeError = closed ? 0 : errno;
     if (const int fault = injected(WriteStep::Close, target))
         closeError = fault;
@@ -263,44 +241,41 @@ void setWriteFault(WriteFault fault) { writeFault() = std::move(fault); }
 
 Result writeFileAtomically(const QString& target, const QString& scratch, const QByteArray& bytes)
 {
+    using namespace systemFiles;
     const FileLock lock(target);
     if (!lock)
         return lock.failed();
-    const QByteArray scratchPath = QFile::encodeName(scratch);
-    const QByteArray targetPath = QFile::encodeName(target);
     const auto unchanged = [&](int error, const QString& culprit) {
-        ::unlink(scratchPath.constData());
+        removeFile(scratch);
         return Result::failure(unchangedMessage(target), fileErrorText(error, FileAction::Write, culprit));
     };
-    if (const int error = writeScratch(target, scratchPath, bytes))
+    if (const int error = writeScratch(target, scratch, bytes))
         return unchanged(error, error == EISDIR ? scratch : target);
 
     // A second name for the old content, so that a rename the disk cannot
     // confirm is undone and the old file is whole, as the operator is told.
-    const QByteArray keep = scratchPath + ".old";
-    ::unlink(keep.constData());
-    const bool kept = ::link(targetPath.constData(), keep.constData()) == 0;
+    const QString keep = scratch + QStringLiteral(".old");
+    removeFile(keep);
+    const bool kept = addName(target, keep);
     const bool existed = kept || errno != ENOENT;
-    if (const int error = runStep(WriteStep::Rename, target, [&] {
-            return std::rename(scratchPath.constData(), targetPath.constData()) == 0;
-        })) {
-        ::unlink(keep.constData());
+    if (const int error = runStep(WriteStep::Rename, target, [&] { return replaceFile(scratch, target); })) {
+        removeFile(keep);
         return unchanged(error, target);
     }
-    const int syncError = runStep(WriteStep::SyncFolder, target, [&] { return syncFolder(target); });
+    const QString folder = QFileInfo(target).absolutePath();
+    const int syncError = runStep(WriteStep::SyncFolder, target, [&] { return syncFolder(folder); });
     if (syncError) {
-        const bool restored = kept ? std::rename(keep.constData(), targetPath.constData()) == 0
-                                   : !existed && ::unlink(targetPath.constData()) == 0;
+        const bool restored = kept ? replaceFile(keep, target) : !existed && removeFile(target);
         if (restored)
             return unchanged(syncError, target);
-        ::unlink(keep.constData());
+        removeFile(keep);
         return Result::failure(
             QStringLiteral("Le disque n'a pas confirmé l'enregistrement du fichier %1 : vérifiez son contenu.")
                 .arg(QFileInfo(target).fileName()),
             fileErrorText(syncError, FileAction::Write, target));
     }
     if (kept)
-        ::unlink(keep.constData());
+        removeFile(keep);
     return Result::success();
 }
 

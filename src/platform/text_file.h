@@ -42,6 +42,13 @@ struct LinesRead {
     QString error; // French cause and what to do, when status is Error
     bool fitsWindows1252 = true; // readDataLines only
 };
+// A whole file, as it is on disk.
+struct BytesRead {
+    ReadStatus status = ReadStatus::Ok;
+    QByteArray bytes;
+    QString error; // French cause and what to do, when status is Error
+};
+BytesRead readBytes(const QString& path);
 // The log and the program's own files: Windows-1252, byte for byte.
 LinesRead readLines(const QString& path);
 // A list an operator may have edited: UTF-8 or Windows-1252 (decodeDataText).

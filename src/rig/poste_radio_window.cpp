@@ -12,11 +12,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
 
+#ifdef Q_OS_WIN
+// The COM ports Windows knows of, in their numbers' order (COM3 before COM10).
+QStringList serialPorts()
+{
+    const QSettings map(QStringLiteral("HKEY_LOCAL_MACHINE\\HARDWARE\\DEVICEMAP\\SERIALCOMM"), QSettings::NativeFormat);
+    QStringList ports;
+    for (const QString& key : map.allKeys())
+        ports << map.value(key).toString();
+    std::sort(ports.begin(), ports.end(), [](const QString& a, const QString& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+    return ports;
+}
+#else
 // Serial lines present on this machine: USB adapters first.
 QStringList serialPorts()
 {
@@ -27,6 +42,7 @@ QStringList serialPorts()
             ports << dev.filePath(name);
     return ports;
 }
+#endif
 
 } // namespace
 

@@ -5,9 +5,11 @@
 #include "platform/qt_rig.h"
 #include "platform/qt_single_instance.h"
 #include "platform/qt_translations.h"
+#include "shell/earlier_installation_window.h"
 #include "shell/main_window.h"
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 
 int main(int argc, char* argv[])
 {
@@ -21,6 +23,12 @@ int main(int argc, char* argv[])
     QtSingleInstance instance(dataDir);
     if (!instance.claim(messages))
         return 0;
+#ifdef Q_OS_WIN
+    // Where the award's first program kept its settings: read once, never written.
+    QSettings ours;
+    takeEarlierSettings(ours, QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\DFCF"),
+                                        QSettings::NativeFormat));
+#endif
     QtSettings settings;
     SystemClock clock;
     QtPrinter printer;
@@ -36,6 +44,9 @@ int main(int argc, char* argv[])
     context.http = &http;
     HamlibRig rig;
     context.rig = &rig;
+#ifdef Q_OS_WIN
+    offerEarlierInstallation(context);
+#endif
     Main window(context);
     instance.raiseOnRequest(&window);
     window.load();

@@ -74,6 +74,7 @@ public:
         return answer(proposedPath);
     }
     QString openFileName(const QString&, const QString& folder, const QString&) override { return answer(folder); }
+    QString existingFolder(const QString&, const QString& folder) override { return answer(folder); }
 
 private:
     QString answer(const QString& offered)

@@ -20,6 +20,14 @@ PrenomFound Cherche_Prenom(const QString& dataDir, const QString& callsign)
     return result;
 }
 
+PrenomTable loadPrenoms(const QString& dataDir)
+{
+    PrenomTable table;
+    for (const QString& line : readDataLines(QDir(dataDir).filePath(prenomFileName)).lines)
+        table.insert(line.left(12).trimmed(), upperWindows1252(line.mid(16)));
+    return table;
+}
+
 QString prenomRecord(const QString& callsign, const QString& dpt, const QString& prenom)
 {
     return callsign.leftJustified(13, QLatin1Char(' ')) + dpt.leftJustified(3, QLatin1Char(' '))

@@ -63,6 +63,18 @@ void addText(QList<AdifField>& fields, const QString& tag, const QString& intlTa
     fields.append({intlTag, text, true});
 }
 
+// "DFCF 91014 C. CHATEAU DE LAVARDIN": the reference as operators type it in
+// other loggers, which keep COMMENT where they drop SIG_INFO.
+QString castleComment(const QString& ref, const QString& castle)
+{
+    if (ref.isEmpty())
+        return castle;
+    QString comment = QStringLiteral("DFCF ") + ref;
+    if (!castle.isEmpty())
+        comment += QLatin1Char(' ') + castle;
+    return comment;
+}
+
 void addLocation(QList<AdifField>& fields, const QString& department)
 {
     const QString state = adifDepartment(department);
@@ -158,7 +170,7 @@ StandardRecord standardRecord(const QString& logLine, const QString& stationCall
         f.append({QStringLiteral("SIG"), dfcf});
         f.append({QStringLiteral("SIG_INFO"), foldToAscii(qso.ref)});
     }
-    addText(f, QStringLiteral("COMMENT"), QStringLiteral("COMMENT_INTL"), qso.chateau);
+    addText(f, QStringLiteral("COMMENT"), QStringLiteral("COMMENT_INTL"), castleComment(qso.ref, qso.chateau));
     f.append({QStringLiteral("STATION_CALLSIGN"), stationCallsign});
     addLocation(f, qso.dpt);
     return record;

@@ -5,6 +5,7 @@
 #include "logbook/log_line.h"
 #include "reports/adif.h"
 #include "reports/ascii_fold.h"
+#include <QStringBuilder>
 #include <array>
 
 namespace {
@@ -69,10 +70,9 @@ QString castleComment(const QString& ref, const QString& castle)
 {
     if (ref.isEmpty())
         return castle;
-    QString comment = QStringLiteral("DFCF ") + ref;
-    if (!castle.isEmpty())
-        comment += QLatin1Char(' ') + castle;
-    return comment;
+    if (castle.isEmpty())
+        return QStringLiteral("DFCF ") % ref;
+    return QStringLiteral("DFCF ") % ref % QLatin1Char(' ') % castle; // one allocation per QSO
 }
 
 void addLocation(QList<AdifField>& fields, const QString& department)

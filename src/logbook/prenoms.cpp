@@ -1,4 +1,5 @@
 #include "logbook/prenoms.h"
+#include "logbook/station.h"
 #include "platform/file_lock.h"
 #include "platform/text_file.h"
 #include <QDir>
@@ -24,7 +25,7 @@ PrenomTable loadPrenoms(const QString& dataDir)
 {
     PrenomTable table;
     for (const QString& line : readDataLines(QDir(dataDir).filePath(prenomFileName)).lines)
-        table.insert(line.left(12).trimmed(), upperWindows1252(line.mid(16)));
+        table.insert(loggedCallsign(line.left(12)), upperWindows1252(line.mid(16)));
     return table;
 }
 

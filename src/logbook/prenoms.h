@@ -19,8 +19,9 @@ struct PrenomFound {
 // Last line whose trimmed 12-column key equals the callsign wins.
 PrenomFound Cherche_Prenom(const QString& dataDir, const QString& callsign);
 
-// Every callsign of the list with its first name (upper case), the last line
-// winning as in Cherche_Prenom; empty when the list cannot be read.
+// Every callsign of the list, as the log keeps it ("/" as "_"), with its
+// first name (upper case), the last line winning as in Cherche_Prenom; empty
+// when the list cannot be read.
 using PrenomTable = QHash<QString, QString>;
 PrenomTable loadPrenoms(const QString& dataDir);
 

@@ -37,9 +37,10 @@ AdifScan scanAdif(QByteArrayView bytes, const CastleTable& castles, const Prenom
 AdifScan scanAdifFile(const QString& dataDir, const QString& path);
 
 // Sets the fate of every mapped QSO: already in the log (same callsign, "/"
-// and "_" alike in any case, date, time and band), castle already contacted in the band group (in the
-// log or by an earlier QSO of the file), or to import. QSOs are judged in
-// date order, so that the first contact of a castle is the one kept.
+// and "_" alike in any case, date, time and band), castle already contacted
+// in the band group (in the log or by an earlier QSO of the file), or to
+// import. QSOs are judged in date order, so that the first contact of a
+// castle is the one kept.
 void classifyAgainstLog(AdifScan& scan, const QStringList& logLines);
 ImportCounts countFates(const AdifScan& scan);
 QString fateText(ImportFate fate); // as the preview names it

@@ -114,12 +114,12 @@ QString logBand(const AdifRecord& record, QString* shown, QString* reason)
 // DE LAVARDIN" (empty after "DFCF 91014"); none when COMMENT has another form.
 std::optional<QString> nameAfterReference(const QString& comment, const QString& ref)
 {
-    constexpr qsizetype refStart = 5, nameStart = 11;
+    constexpr qsizetype refStart = 5, refEnd = 10;
     if (ref.isEmpty() || !comment.startsWith(QLatin1String("DFCF "), Qt::CaseInsensitive)
-        || castleReference(QStringView(comment).mid(refStart, 5)) != ref
-        || (comment.size() > refStart + 5 && comment[refStart + 5] != QLatin1Char(' ')))
+        || castleReference(QStringView(comment).mid(refStart, refEnd - refStart)) != ref
+        || (comment.size() > refEnd && comment[refEnd] != QLatin1Char(' ')))
         return std::nullopt;
-    return comment.mid(nameStart).trimmed();
+    return comment.mid(refEnd).trimmed();
 }
 
 // As the file wrote it when it comes from this program, else from the castle list as entry finds it.

@@ -1,4 +1,5 @@
 #include "logbook/prenoms.h"
+#include "logbook/station.h"
 #include "platform/file_lock.h"
 #include "platform/text_file.h"
 #include <QDir>
@@ -18,6 +19,14 @@ PrenomFound Cherche_Prenom(const QString& dataDir, const QString& callsign)
     if (result.found && result.dpt.trimmed().isEmpty())
         result.dpt.clear();
     return result;
+}
+
+PrenomTable loadPrenoms(const QString& dataDir)
+{
+    PrenomTable table;
+    for (const QString& line : readDataLines(QDir(dataDir).filePath(prenomFileName)).lines)
+        table.insert(loggedCallsign(line.left(12)), upperWindows1252(line.mid(16)));
+    return table;
 }
 
 QString prenomRecord(const QString& callsign, const QString& dpt, const QString& prenom)

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/result.h"
+#include <QHash>
 #include <QString>
 
 // Liste_Prenom.txt: for every callsign ever saved, the department and first
@@ -17,6 +18,12 @@ struct PrenomFound {
 
 // Last line whose trimmed 12-column key equals the callsign wins.
 PrenomFound Cherche_Prenom(const QString& dataDir, const QString& callsign);
+
+// Every callsign of the list, as the log keeps it ("/" as "_"), with its
+// first name (upper case), the last line winning as in Cherche_Prenom; empty
+// when the list cannot be read.
+using PrenomTable = QHash<QString, QString>;
+PrenomTable loadPrenoms(const QString& dataDir);
 
 // The record saved for a QSO: callsign padded to 13, department padded to 3,
 // first name in upper case, unpadded.

@@ -22,6 +22,11 @@ QString displayedCallsign(const QString& callsign)
     return shown.replace(QLatin1Char('_'), QLatin1Char('/'));
 }
 
+QString loggedCallsign(const QString& written)
+{
+    return written.trimmed().toUpper().replace(QLatin1Char('/'), QLatin1Char('_'));
+}
+
 QString storedStation(const Settings& settings)
 {
     const QString value = settings.read(Keys::commonSection, Keys::IndicatifStation, noStation);

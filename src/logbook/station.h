@@ -25,6 +25,9 @@ inline const QString Revision_Programme = QStringLiteral(" 1.1.1");
 bool isValidCallsign(const QString& callsign);
 QString logFileName(const QString& callsign);            // callsign + "_DFCF.log"
 QString displayedCallsign(const QString& callsign);      // "_" shown as "/"
+// A worked station's callsign as the log keeps it: trimmed, upper case, "/"
+// stored as "_" ("f8wox/p" -> "F8WOX_P"), so that one station has one form.
+QString loggedCallsign(const QString& written);
 
 // The configured station; a stored value that breaks the callsign rule is
 // treated as no station ("FXXXX") and never used as a path.

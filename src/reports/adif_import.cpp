@@ -4,6 +4,7 @@
 #include "logbook/dates.h"
 #include "logbook/log_line.h"
 #include "logbook/log_store.h"
+#include "logbook/station.h"
 #include "platform/file_lock.h"
 #include <QFile>
 #include <QFileInfo>
@@ -39,18 +40,44 @@ QsoFields fieldsOf(const QString& line)
             column(line, LogField::QRG, true), column(line, LogField::Ref, true)};
 }
 
+// One station whichever way its callsign was written: the log keeps "/" as
+// "_", other programs write "/", in either case.
+char16_t callChar(QChar c)
+{
+    const char16_t u = c.toUpper().unicode();
+    return u == u'/' ? u'_' : u;
+}
+
+size_t callHash(QStringView call)
+{
+    size_t hash = 0;
+    for (const QChar c : call)
+        hash = hash * 31 + callChar(c);
+    return hash;
+}
+
+bool sameCall(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (callChar(a[i]) != callChar(b[i]))
+            return false;
+    return true;
+}
+
 // Callsign, date, time and band: the same QSO whichever program logged it.
-size_t qsoHash(const QsoFields& f) { return qHashMulti(0, f.call, f.date, f.time, f.band); }
+size_t qsoHash(const QsoFields& f) { return qHashMulti(callHash(f.call), f.date, f.time, f.band); }
 bool sameQso(const QsoFields& a, const QsoFields& b)
 {
-    return a.call == b.call && a.date == b.date && a.time == b.time && a.band == b.band;
+    return sameCall(a.call, b.call) && a.date == b.date && a.time == b.time && a.band == b.band;
 }
 QString qsoKey(const QsoFields& f)
 {
-    QString key;
-    for (const QStringView part : {f.call, f.date, f.time, f.band}) {
-        key += part;
+    QString key = loggedCallsign(f.call.toString());
+    for (const QStringView part : {f.date, f.time, f.band}) {
         key += QLatin1Char('|');
+        key += part;
     }
     return key;
 }
@@ -77,7 +104,7 @@ ImportEntry damagedEntry(const AdifDamage& damage)
 
 } // namespace
 
-AdifScan scanAdif(QByteArrayView bytes, const CastleTable& castles)
+AdifScan scanAdif(QByteArrayView bytes, const CastleTable& castles, const PrenomTable& prenoms)
 {
     AdifScan scan;
     const AdifRead read = readAdif(bytes, [&](const AdifRecord& record) {
@@ -88,7 +115,7 @@ AdifScan scanAdif(QByteArrayView bytes, const CastleTable& castles)
         }
         ImportEntry entry;
         entry.record = record.number;
-        entry.qso = mapRecord(record, mark, castles);
+        entry.qso = mapRecord(record, mark, castles, prenoms);
         entry.reason = entry.qso.reason;
         scan.entries.append(entry);
     });
@@ -121,7 +148,7 @@ AdifScan scanAdifFile(const QString& dataDir, const QString& path)
     QByteArray bytes;
     if (!mapped)
         bytes = file.readAll();
-    AdifScan scan = scanAdif(mapped ? QByteArrayView(mapped, size) : QByteArrayView(bytes), castles);
+    AdifScan scan = scanAdif(mapped ? QByteArrayView(mapped, size) : QByteArrayView(bytes), castles, loadPrenoms(dataDir));
     scan.castleListMissing = listMissing;
     return scan;
 }

@@ -32,14 +32,15 @@ struct ImportCounts {
     int toImport = 0, alreadyInLog = 0, castleContacted = 0, refused = 0, nonDfcf = 0;
 };
 
-AdifScan scanAdif(QByteArrayView bytes, const CastleTable& castles);
-// Reads the file and the castle list of the data directory.
+AdifScan scanAdif(QByteArrayView bytes, const CastleTable& castles, const PrenomTable& prenoms = {});
+// Reads the file, the castle list and the first-name list of the data directory.
 AdifScan scanAdifFile(const QString& dataDir, const QString& path);
 
-// Sets the fate of every mapped QSO: already in the log (same callsign,
-// date, time and band), castle already contacted in the band group (in the
-// log or by an earlier QSO of the file), or to import. QSOs are judged in
-// date order, so that the first contact of a castle is the one kept.
+// Sets the fate of every mapped QSO: already in the log (same callsign, "/"
+// and "_" alike in any case, date, time and band), castle already contacted
+// in the band group (in the log or by an earlier QSO of the file), or to
+// import. QSOs are judged in date order, so that the first contact of a
+// castle is the one kept.
 void classifyAgainstLog(AdifScan& scan, const QStringList& logLines);
 ImportCounts countFates(const AdifScan& scan);
 QString fateText(ImportFate fate); // as the preview names it

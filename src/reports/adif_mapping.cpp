@@ -3,10 +3,14 @@
 #include "entry/field_checks.h"
 #include "logbook/bands.h"
 #include "logbook/log_line.h"
+#include "logbook/prenoms.h"
+#include "logbook/station.h"
 #include "platform/text_file.h"
 #include "reports/adif.h"
+#include "reports/ascii_fold.h"
 #include <QLocale>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -106,15 +110,73 @@ QString logBand(const AdifRecord& record, QString* shown, QString* reason)
     return label;
 }
 
+// The castle name of the standard export's COMMENT, "DFCF 91014 C. CHATEAU
+// DE LAVARDIN" (empty after "DFCF 91014"); none when COMMENT has another form.
+std::optional<QString> nameAfterReference(const QString& comment, const QString& ref)
+{
+    constexpr qsizetype refStart = 5, refEnd = 10;
+    if (ref.isEmpty() || !comment.startsWith(QLatin1String("DFCF "), Qt::CaseInsensitive)
+        || castleReference(QStringView(comment).mid(refStart, refEnd - refStart)) != ref
+        || (comment.size() > refEnd && comment[refEnd] != QLatin1Char(' ')))
+        return std::nullopt;
+    return comment.mid(refEnd).trimmed();
+}
+
 // As the file wrote it when it comes from this program, else from the castle list as entry finds it.
 QString castleName(const AdifRecord& record, const DfcfMark& mark, const QString& ref, const CastleTable& castles)
 {
     if (mark.source == DfcfSource::OwnExport)
         return record.preferred(AdifTag::SigInfo, AdifTag::SigInfoIntl);
     const QString comment = record.preferred(AdifTag::Comment, AdifTag::CommentIntl);
-    if (mark.source == DfcfSource::Sig && comment.startsWith(QLatin1String("C."), Qt::CaseInsensitive))
-        return comment;
+    if (const std::optional<QString> name = nameAfterReference(comment, ref)) {
+        // No name after the reference is the log's own blank name when SIG_INFO
+        // came along (our export read back); a logger that dropped it leaves the castle list to name it.
+        if (!name->isEmpty() || castleReference(record.preferred(AdifTag::SigInfo, AdifTag::SigInfoIntl)) == ref)
+            return *name;
+    } else if (mark.source == DfcfSource::Sig && comment.startsWith(QLatin1String("C."), Qt::CaseInsensitive)) {
+        return comment; // earlier standard exports wrote the name alone
+    }
     return castles.Cherche_Nom_Chateau(ref);
+}
+
+// The name the first-name list keeps for the station, as typed entry fills
+// it, when the file's is that name without its accents (an .adi, a logger
+// that keeps ASCII only).
+QString accentedPrenom(const QString& prenom, const QString& call, const PrenomTable& prenoms)
+{
+    const auto known = prenoms.constFind(call);
+    if (prenom.isEmpty() || known == prenoms.cend() || *known == prenom)
+        return prenom;
+    return foldToAscii(*known) == foldToAscii(prenom) ? *known : prenom;
+}
+
+// "DFCF 91014", "DFCF 91-014", "DFCF:91014" in a remark, where every logger keeps it.
+DfcfMark remarkMark(const AdifRecord& record)
+{
+    const std::pair<AdifTag, AdifTag> remarks[] = {{AdifTag::Comment, AdifTag::CommentIntl},
+                                                   {AdifTag::Notes, AdifTag::NotesIntl},
+                                                   {AdifTag::QslMsg, AdifTag::QslMsgIntl}};
+    for (const auto& [plain, intl] : remarks) {
+        if (!containsDfcf(record.raw(plain)) && !containsDfcf(record.raw(intl)))
+            continue;
+        const QString ref = referenceAfterDfcf(record.preferred(plain, intl));
+        if (!ref.isEmpty())
+            return {DfcfSource::Remark, ref};
+    }
+    return {};
+}
+
+// Loggers that keep a band as a number write its round value ("10", "18"):
+// the number of each of the log's labels, in MHz.
+const QList<std::pair<double, QString>>& nominalFrequencies()
+{
+    static const QList<std::pair<double, QString>> table = [] {
+        QList<std::pair<double, QString>> values;
+        for (const QString& label : bandLabels())
+            values.append({QLocale::c().toDouble(label.section(QLatin1Char(' '), 0, 0)), label});
+        return values;
+    }();
+    return table;
 }
 
 QString entryRefusal(const Ligne_Log& qso)
@@ -133,22 +195,20 @@ QString entryRefusal(const Ligne_Log& qso)
 DfcfMark findDfcf(const AdifRecord& record)
 {
     const QByteArrayView sig = (record.has(AdifTag::SigIntl) ? record.raw(AdifTag::SigIntl) : record.raw(AdifTag::Sig)).trimmed();
-    if (isDfcfSig(sig))
-        return {DfcfSource::Sig, record.preferred(AdifTag::SigInfo, AdifTag::SigInfoIntl)};
+    if (isDfcfSig(sig)) {
+        const QString written = record.preferred(AdifTag::SigInfo, AdifTag::SigInfoIntl);
+        if (!castleReference(written).isEmpty())
+            return {DfcfSource::Sig, written};
+        // A logger that keeps SIG but drops SIG_INFO still keeps the remarks.
+        const DfcfMark remark = remarkMark(record);
+        return remark.source == DfcfSource::None ? DfcfMark{DfcfSource::Sig, written} : remark;
+    }
     if (!sig.isEmpty() && sig.size() <= 8) {
         const QString written = record.preferred(AdifTag::Sig, AdifTag::SigIntl);
         if (!castleReference(written).isEmpty())
             return {DfcfSource::OwnExport, written};
     }
-    const std::pair<AdifTag, AdifTag> remarks[] = {{AdifTag::Comment, AdifTag::CommentIntl}, {AdifTag::Notes, AdifTag::NotesIntl}};
-    for (const auto& [plain, intl] : remarks) {
-        if (!containsDfcf(record.raw(plain)) && !containsDfcf(record.raw(intl)))
-            continue;
-        const QString ref = referenceAfterDfcf(record.preferred(plain, intl));
-        if (!ref.isEmpty())
-            return {DfcfSource::Remark, ref};
-    }
-    return {};
+    return remarkMark(record);
 }
 
 QString castleReference(QStringView written)
@@ -201,6 +261,9 @@ QString logBandOfFrequency(const QString& megahertz)
     const double value = QLocale::c().toDouble(QString(megahertz).replace(QLatin1Char(','), QLatin1Char('.')).trimmed(), &ok);
     if (!ok)
         return {};
+    for (const auto& [nominal, label] : nominalFrequencies())
+        if (value == nominal)
+            return label;
     for (const BandEdges& edges : bandEdges)
         if (value >= edges.low && value <= edges.high)
             return logBandOfAdif(QString::fromLatin1(edges.adif));
@@ -220,17 +283,18 @@ QString logModeOfAdif(const QString& mode, const QString& submode)
     return m;
 }
 
-MappedQso mapRecord(const AdifRecord& record, const DfcfMark& mark, const CastleTable& castles)
+MappedQso mapRecord(const AdifRecord& record, const DfcfMark& mark, const CastleTable& castles, const PrenomTable& prenoms)
 {
     MappedQso mapped;
     QString reason;
     Ligne_Log qso;
-    qso.indicatif = record.text(AdifTag::Call).toUpper();
+    qso.indicatif = loggedCallsign(record.text(AdifTag::Call));
     qso.ref = castleReference(mark.written);
     if (qso.ref.isEmpty())
         reason = QStringLiteral("Référence DFCF illisible : %1").arg(mark.written);
     qso.dpt = qso.ref.left(2);
-    qso.prenom = storableText(upperWindows1252(record.preferred(AdifTag::Name, AdifTag::NameIntl))).left(15);
+    const QString prenom = storableText(upperWindows1252(record.preferred(AdifTag::Name, AdifTag::NameIntl)));
+    qso.prenom = accentedPrenom(prenom, qso.indicatif, prenoms).left(15);
     const QString date = record.text(AdifTag::QsoDate);
     const QString time = record.text(AdifTag::TimeOn);
     QString dateReason, timeReason, bandReason, band;

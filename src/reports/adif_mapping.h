@@ -1,4 +1,5 @@
 #pragma once
+#include "logbook/prenoms.h"
 #include "reports/adif_reader.h"
 #include <QString>
 
@@ -10,7 +11,7 @@ enum class DfcfSource {
     None,      // not a DFCF contact
     Sig,       // SIG "DFCF", the reference in SIG_INFO (what other programs write)
     OwnExport, // this program's own export: SIG holds the reference, SIG_INFO the castle name
-    Remark,    // "DFCF 77121" written in COMMENT or NOTES
+    Remark,    // "DFCF 77121" written in COMMENT, NOTES or QSLMSG
 };
 
 struct DfcfMark {
@@ -30,7 +31,7 @@ QString castleReference(QStringView written);
 QString referenceAfterDfcf(QStringView text);
 
 // The log's band label of an ADIF band ("20m", any case) or of a frequency
-// in MHz ("14.074"); empty when the log has no label for it.
+// in MHz ("14.074", or a label's round value "10"); empty when the log has no label for it.
 QString logBandOfAdif(const QString& band);
 QString logBandOfFrequency(const QString& megahertz);
 // The log's three-character mode of an ADIF mode and submode (RTTY -> RTY,
@@ -43,4 +44,6 @@ struct MappedQso {
     QString line;                         // the 107-character log line; empty when refused
     QString reason;                       // French, when refused
 };
-MappedQso mapRecord(const AdifRecord& record, const DfcfMark& mark, const CastleTable& castles);
+// The callsign as the log keeps it ("/" as "_"); the first name with the
+// accents the first-name list gives it for that station.
+MappedQso mapRecord(const AdifRecord& record, const DfcfMark& mark, const CastleTable& castles, const PrenomTable& prenoms);

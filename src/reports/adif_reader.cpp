@@ -21,7 +21,8 @@ constexpr KeptTag keptTags[] = {
     {"SIG_INTL", 8, AdifTag::SigIntl},   {"SIG_INFO", 8, AdifTag::SigInfo},
     {"SIG_INFO_INTL", 13, AdifTag::SigInfoIntl}, {"COMMENT", 7, AdifTag::Comment},
     {"COMMENT_INTL", 12, AdifTag::CommentIntl},  {"NOTES", 5, AdifTag::Notes},
-    {"NOTES_INTL", 10, AdifTag::NotesIntl},      {"QSL_RCVD", 8, AdifTag::QslRcvd},
+    {"NOTES_INTL", 10, AdifTag::NotesIntl},      {"QSLMSG", 6, AdifTag::QslMsg},
+    {"QSLMSG_INTL", 11, AdifTag::QslMsgIntl},    {"QSL_RCVD", 8, AdifTag::QslRcvd},
 };
 
 inline char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; }

@@ -11,7 +11,7 @@
 // Only the fields the import uses are kept; the others are skipped unread.
 enum class AdifTag : quint8 {
     Call, Name, NameIntl, QsoDate, TimeOn, Mode, Submode, Band, Freq, RstRcvd, RstSent,
-    Sig, SigIntl, SigInfo, SigInfoIntl, Comment, CommentIntl, Notes, NotesIntl, QslRcvd,
+    Sig, SigIntl, SigInfo, SigInfoIntl, Comment, CommentIntl, Notes, NotesIntl, QslMsg, QslMsgIntl, QslRcvd,
     Count
 };
 

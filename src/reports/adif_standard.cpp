@@ -5,6 +5,7 @@
 #include "logbook/log_line.h"
 #include "reports/adif.h"
 #include "reports/ascii_fold.h"
+#include <QStringBuilder>
 #include <array>
 
 namespace {
@@ -61,6 +62,17 @@ void addText(QList<AdifField>& fields, const QString& tag, const QString& intlTa
         return;
     fields.append({tag, foldToAscii(text)});
     fields.append({intlTag, text, true});
+}
+
+// "DFCF 91014 C. CHATEAU DE LAVARDIN": the reference as operators type it in
+// other loggers, which keep COMMENT where they drop SIG_INFO.
+QString castleComment(const QString& ref, const QString& castle)
+{
+    if (ref.isEmpty())
+        return castle;
+    if (castle.isEmpty())
+        return QStringLiteral("DFCF ") % ref;
+    return QStringLiteral("DFCF ") % ref % QLatin1Char(' ') % castle; // one allocation per QSO
 }
 
 void addLocation(QList<AdifField>& fields, const QString& department)
@@ -158,7 +170,7 @@ StandardRecord standardRecord(const QString& logLine, const QString& stationCall
         f.append({QStringLiteral("SIG"), dfcf});
         f.append({QStringLiteral("SIG_INFO"), foldToAscii(qso.ref)});
     }
-    addText(f, QStringLiteral("COMMENT"), QStringLiteral("COMMENT_INTL"), qso.chateau);
+    addText(f, QStringLiteral("COMMENT"), QStringLiteral("COMMENT_INTL"), castleComment(qso.ref, qso.chateau));
     f.append({QStringLiteral("STATION_CALLSIGN"), stationCallsign});
     addLocation(f, qso.dpt);
     return record;

@@ -1,5 +1,6 @@
 #pragma once
 #include "castles/castle_list.h"
+#include "logbook/prenoms.h"
 #include "logbook/log_store.h"
 #include "platform/text_file.h"
 #include "reports/adif_import.h"
@@ -17,14 +18,14 @@ protected:
     // The file read and judged against the log as it is, nothing written.
     AdifScan preview(const QByteArray& adif) const
     {
-        AdifScan scan = scanAdif(adif, CastleTable::load(dir.path()));
+        AdifScan scan = scanAdif(adif, CastleTable::load(dir.path()), loadPrenoms(dir.path()));
         classifyAgainstLog(scan, readLines(path(logName())).lines);
         return scan;
     }
 
     ImportDone import(const QByteArray& adif) const
     {
-        AdifScan scan = scanAdif(adif, CastleTable::load(dir.path()));
+        AdifScan scan = scanAdif(adif, CastleTable::load(dir.path()), loadPrenoms(dir.path()));
         LogStore store = context.logStore();
         return importScan(store, scan);
     }
@@ -40,8 +41,9 @@ protected:
     }
 
     // What a round trip must bring back: every band, Corsica, a "/" in a
-    // callsign, accents and a ligature, an empty first name, the castle-name
-    // placeholder, the longest castle name, both centuries, both QSL marks,
+    // callsign (kept as "_"), accents and a ligature, an empty first name, the
+    // castle-name placeholder, the longest castle name, a blank one and ones
+    // the castle list would name otherwise, both centuries, both QSL marks,
     // every mode the log keeps, and QSOs at the same instant.
     static QStringList roundTripLog()
     {
@@ -54,10 +56,13 @@ protected:
                              QStringLiteral("%1/03/99").arg(i + 1, 2, 10, QChar('0')), "08:05", bands[i], i % 2 == 0,
                              QStringLiteral("C. CHÂTEAU NUMÉRO %1").arg(i), modes[i % modes.size()],
                              i % 3 ? QStringLiteral("JÉRÔME") : QString());
-        lines << qsoLine("F/ON4ABC/P", "2a", "2a004", "05/02/08", "23:59", "14 Mhz", true, "C. ", "CW", "ANNE-MARIE")
+        lines << qsoLine("F_ON4ABC_P", "2a", "2a004", "05/02/08", "23:59", "14 Mhz", true, "C. ", "CW", "ANNE-MARIE")
+
               << qsoLine("F5XYZ", "2b", "2b010", "05/02/08", "23:59", "144 Mhz", false, "C. DE L'ŒUVRE", "SSB", "NOËL")
               << qsoLine("F5XYZ", "2b", "2b011", "05/02/08", "23:59", "432 Mhz", false,
-                         "C. UN NOM DE CHÂTEAU TRÈS LONG QUI", "SSB", "JEAN-CHRISTOPHE");
+                         "C. UN NOM DE CHÂTEAU TRÈS LONG QUI", "SSB", "JEAN-CHRISTOPHE")
+              << qsoLine("F5NVI_M", "91", "91014", "06/02/08", "10:00", "10 Mhz", false, "", "SSB")
+              << qsoLine("F5NVI_M", "91", "91015", "06/02/08", "10:05", "18 Mhz", false, "Tour d'Été", "SSB");
         return lines;
     }
 

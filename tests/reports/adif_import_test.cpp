@@ -61,7 +61,7 @@ TEST_F(AdifImportFlowTest, PeerFilesInEveryShapeBringTheirDfcfContacts)
                   {"SIG", "POTA"}, {"SIG_INFO", "FF-1234"}})
         + record({{"CALL", "F8DDD"}, {"QSO_DATE", "20080206"}, {"TIME_ON", "1400"}, {"MODE", "CW"}, {"BAND", "40m"}});
     const QStringList got = importIntoEmptyLog(standard);
-    EXPECT_EQ(got, QStringList({qsoLine("F/ON4ABC", "77", "77121", "01/02/08", "09:30", "14 Mhz", true, "C. CHATEAU DE BLANDY", "RTY",
+    EXPECT_EQ(got, QStringList({qsoLine("F_ON4ABC", "77", "77121", "01/02/08", "09:30", "14 Mhz", true, "C. CHATEAU DE BLANDY", "RTY",
                                         "JEROME")
                                     .replace(67, 7, "599 579"),
                                 qsoLine("F6XYZ", "2a", "2a004", "02/02/08", "10:00", "7.0 Mhz", false,

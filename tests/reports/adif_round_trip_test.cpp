@@ -1,4 +1,5 @@
 #include "logbook/log_line.h"
+#include "reports/adif.h"
 #include "reports/adif_import_fixture.h"
 #include "reports/adif_standard.h"
 #include "reports/ascii_fold.h"
@@ -36,4 +37,21 @@ TEST_F(AdifRoundTripTest, StandardExportImportedIntoAnEmptyLogGivesBackTheSameLi
         folded << buildLogLine(qso).text;
     }
     EXPECT_EQ(throughStandardExport(lines, "retour.adi"), folded);
+}
+
+TEST_F(AdifRoundTripTest, ReimportingAnyExportIntoItsOwnLogAddsNothing)
+{
+    // Besides "_" for "/", a line an earlier import stored with "/" and in lower case.
+    QStringList lines = roundTripLog();
+    lines << qsoLine("f6xyz/p", "91", "91020", "07/02/08", "11:00", "10 Mhz");
+    writeLog(lines);
+    const QByteArray before = logBytes();
+    for (const QString name : {"retour.adi", "retour.adx"}) {
+        ASSERT_TRUE(exportStandardAdif(dir.path(), context.Indicatif_Station, path(name), clock.instant).result);
+        const ImportDone again = import(readFile(name));
+        EXPECT_TRUE(again.result);
+        EXPECT_EQ(again.imported, 0) << name.toStdString();
+    }
+    EXPECT_EQ(import(adifDocument(context.Indicatif_Station, lines)).imported, 0);
+    EXPECT_EQ(logBytes(), before);
 }

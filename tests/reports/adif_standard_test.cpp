@@ -157,9 +157,12 @@ protected:
     {
         Record r = qsos[i].expected;
         const QString dpt = qsos[i].dpt.rightJustified(2, '0');
+        const QString ref = QStringLiteral("%1%2").arg(dpt).arg(i, 3, 10, QChar('0'));
         r.insert({{"TIME_ON", "1432"}, {"RST_RCVD", "59"}, {"RST_SENT", "59"}, {"QSL_RCVD", i % 2 == 0 ? "Y" : "N"},
-                  {"SIG", "DFCF"}, {"SIG_INFO", QStringLiteral("%1%2").arg(dpt).arg(i, 3, 10, QChar('0'))},
-                  {"STATION_CALLSIGN", "F5ABC/P"}});
+                  {"SIG", "DFCF"}, {"SIG_INFO", ref}, {"STATION_CALLSIGN", "F5ABC/P"}});
+        // COMMENT starts with the reference as operators type it in other loggers.
+        for (const QString tag : {"COMMENT", "COMMENT_INTL"})
+            r[tag] = (QStringLiteral("DFCF ") + ref + QLatin1Char(' ') + r.value(tag)).trimmed();
         if (!xml) {
             r.remove("NAME_INTL");
             r.remove("COMMENT_INTL");
@@ -279,7 +282,8 @@ TEST_F(StandardAdif, ALongLogKeepsItsOrderAndEachQsoItsOwnValues)
             ASSERT_EQ(got["CALL"], QStringLiteral("F%1AB").arg(i)) << name.toStdString();
             ASSERT_EQ(got["BAND"], adifBands[i % adifBands.size()]);
             ASSERT_EQ(got["STATE"], QString::number(1 + i % 19).rightJustified(2, '0'));
-            ASSERT_EQ(got["COMMENT"], QStringLiteral("TOUR %1").arg(i % 400));
+            const QString ref = QString::number(1 + i % 19).rightJustified(2, '0') + QStringLiteral("%1").arg(i % 1000, 3, 10, QChar('0'));
+            ASSERT_EQ(got["COMMENT"], QStringLiteral("DFCF %1 TOUR %2").arg(ref).arg(i % 400));
             ASSERT_EQ(got["SUBMODE"], QStringList({"", "", "USB", "FT4"})[i % 4]);
         }
     }

@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     installFrenchTranslations(app);
     QApplication::setOrganizationName(QStringLiteral("DFCF"));
     QApplication::setApplicationName(QStringLiteral("DFCF"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kor-dfcf.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kor-dfcf.png")));
     QtMessages messages(QStringLiteral("KOR_DFCF"));
     const QString dataDir = dataDirectory();
     QtSingleInstance instance(dataDir);

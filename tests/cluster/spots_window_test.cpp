@@ -170,8 +170,6 @@ TEST_F(SpotsWindowTest, DoubleClickStartsTheEntryAndASavedQsoChangesTheMark)
     EXPECT_EQ(colour(0), QColor(224, 224, 224));
 }
 
-} // namespace
-
 TEST_F(SpotsWindowTest, ASpotOnNoBandOfTheLogLeavesTheEntryAndTheRadioAsTheyWere)
 {
     connectToNode();
@@ -198,3 +196,5 @@ TEST_F(SpotsWindowTest, ASpotOnNoBandOfTheLogLeavesTheEntryAndTheRadioAsTheyWere
     EXPECT_EQ(f->Bande_A->currentText(), band);
     EXPECT_EQ(tune.size(), 0);
 }
+
+} // namespace

@@ -180,6 +180,13 @@ void Spots_DFCF::chooseSpot(int row)
     if (row < 0 || row >= model->rowCount())
         return;
     const MarkedSpot& chosen = model->spot(row);
+    // No band of the log could hold this QSO: neither the entry nor the radio
+    // leaves the band the entry shows.
+    if (chosen.band.isEmpty()) {
+        const QString khz = model->index(row, SpotTableModel::Frequence).data().toString();
+        ctx.messages->info(QStringLiteral("Ce spot est hors des bandes du log : %1 kHz. Aucun QSO n'est préparé.").arg(khz));
+        return;
+    }
     emit tuneRequested(chosen.spot.khz * 1000.0);
     emit entryRequested({chosen.spot.call, chosen.ref.left(2), chosen.ref, chosen.band});
 }

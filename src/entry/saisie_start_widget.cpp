@@ -13,11 +13,12 @@ void SaisieFrame::startEntry(const QString& call, const QString& dpt, const QStr
                                             "avant d'en commencer un autre."));
         return;
     }
+    // Without a band the QSO would be stored on whatever band the entry showed.
+    if (band.isEmpty())
+        return;
     Init_Saisie();
-    if (!band.isEmpty()) {
-        Bande_A->setEditText(band);
-        enterPressed(Bande_A); // a label of the band list always passes
-    }
+    Bande_A->setEditText(band);
+    enterPressed(Bande_A); // a label of the band list always passes
     // Each step succeeds when it opened the next field of the chain.
     const auto typeEnter = [this](QLineEdit* field, const QString& text, QWidget* next) {
         field->setText(text);
@@ -30,5 +31,4 @@ void SaisieFrame::startEntry(const QString& call, const QString& dpt, const QStr
         return;
     Ref_A->setText(ref);
     enterPressed(Ref_A); // the duplicate-castle check, then the castle name or the clock
-
 }

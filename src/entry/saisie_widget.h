@@ -36,7 +36,8 @@ public:
 
     // A new QSO started from these values as if the operator typed each one
     // and pressed Enter: every field passes its usual check, and the first
-    // one refused keeps the focus. Empty values are left to the operator.
+    // one refused keeps the focus. Empty values are left to the operator,
+    // but the band: without one nothing is started.
     void startEntry(const QString& call, const QString& dpt, const QString& ref, const QString& band);
 
     // Valide_A: checks every field again, asks, then writes the QSO.

@@ -2,6 +2,7 @@
 #include "platform/file_errors.h"
 #include "platform/system_files.h"
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -53,7 +54,7 @@ bool abandoned(QLockFile& lock, const QString& lockPath)
 
 } // namespace
 
-bool lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs)
+LockWait lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs)
 {
     // Polled here rather than in QLockFile::tryLock(timeout), whose first
     // sleep is long: an abandoned lock is seen as soon as it is old enough.
@@ -61,17 +62,33 @@ bool lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs)
     timer.start();
     for (;;) {
         if (lock.tryLock(0))
-            return true;
+            return LockWait::Taken;
         if (lock.error() != QLockFile::LockFailedError)
-            return false;
+            return LockWait::Refused;
+        bool stuck = false;
         if (abandoned(lock, lockPath)) {
-            lock.removeStaleLockFile();
-            continue;
+            const bool removed = lock.removeStaleLockFile();
+            if (removed && lock.tryLock(0))
+                return LockWait::Taken;
+            stuck = !removed && QFileInfo::exists(lockPath);
         }
         if (timer.elapsed() >= waitMs)
-            return false;
+            return stuck ? LockWait::Stale : LockWait::Held;
         QThread::msleep(10);
     }
+}
+
+QString staleLockText(const QString& lockPath)
+{
+    const QFileInfo info(lockPath);
+    if (info.isDir())
+        return fileErrorText(EISDIR, FileAction::Write, lockPath);
+    const QString left = QStringLiteral("Le verrou %1, laissé par une copie de KOR_DFCF qui s'est arrêtée, ne peut "
+                                        "pas être supprimé. ").arg(info.fileName());
+    if (::access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0)
+        return left + fileErrorText(errno, FileAction::Write, lockPath);
+    return left + QStringLiteral("Supprimez-le du dossier %1 puis recommencez.")
+                      .arg(QDir::toNativeSeparators(info.absolutePath()));
 }
 
 FileLock::FileLock(const QString& file, int waitMs) : target(file), key(QFileInfo(file).absoluteFilePath())
@@ -90,11 +107,18 @@ FileLock::FileLock(const QString& file, int waitMs) : target(file), key(QFileInf
     // Only a dead owner makes a lock stale: a long rewrite of a live one must
     // never be taken over.
     lockFile->setStaleLockTime(0);
-    if (!lockOrTakeOver(*lockFile, lockPath, waitMs)) {
-        failure = lockFile->error() == QLockFile::LockFailedError
-                      ? QStringLiteral("Le fichier est en cours d'enregistrement par une autre copie de KOR_DFCF : "
-                                       "attendez qu'elle ait fini ou fermez-la, puis recommencez.")
-                      : cannotLockText(target);
+    switch (lockOrTakeOver(*lockFile, lockPath, waitMs)) {
+    case LockWait::Taken:
+        break;
+    case LockWait::Held:
+        failure = QStringLiteral("Le fichier est en cours d'enregistrement par une autre copie de KOR_DFCF : "
+                                 "attendez qu'elle ait fini ou fermez-la, puis recommencez.");
+        return;
+    case LockWait::Stale:
+        failure = staleLockText(lockPath);
+        return;
+    case LockWait::Refused:
+        failure = cannotLockText(target);
         return;
     }
     isHeld = true;

@@ -5,10 +5,19 @@
 
 class QLockFile;
 
+// How a wait for a lock ended: taken; still held by a living program when the
+// wait ran out; left by a program that died but impossible to remove (a
+// read-only disk, a folder of that name); or no lock can be made there.
+enum class LockWait { Taken, Held, Stale, Refused };
+
 // QLockFile::tryLock, and a lock file no living process holds is taken over
 // even when QLockFile alone would wait for it forever (its owner was killed
-// while creating it, or while taking over another).
-bool lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs);
+// while creating it, or while taking over another). Never waits much longer
+// than waitMs.
+LockWait lockOrTakeOver(QLockFile& lock, const QString& lockPath, int waitMs);
+
+// Why the lock file left behind cannot be removed, and what to do, in French.
+QString staleLockText(const QString& lockPath);
 
 // An exclusive lock on a file, held from construction to destruction through
 // a lock file beside it (<file>.lock), so that two writers - two processes or

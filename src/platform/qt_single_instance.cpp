@@ -47,16 +47,32 @@ QString QtSingleInstance::alreadyOpenMessage(const QString& dataDir)
         .arg(QDir::toNativeSeparators(canonicalDir(dataDir)));
 }
 
+QString QtSingleInstance::staleLockMessage(const QString& dataDir)
+{
+    return QStringLiteral("KOR_DFCF ne peut pas réserver le dossier de données %1 pour lui seul.\r\n%2\r\n"
+                          "Le log s'ouvre quand même ; n'ouvrez pas une deuxième copie du programme sur ce dossier "
+                          "tant que ce verrou reste.")
+        .arg(QDir::toNativeSeparators(canonicalDir(dataDir)), staleLockText(QDir(dataDir).filePath(lockFileName())));
+}
+
 bool QtSingleInstance::claim(Messages& messages)
 {
-    if (lockOrTakeOver(lock, QDir(dataDir).filePath(lockFileName()), 0)) {
+    switch (lockOrTakeOver(lock, QDir(dataDir).filePath(lockFileName()), 0)) {
+    case LockWait::Taken:
         listen();
         return true;
-    }
     // A directory where no lock can be made (read-only) cannot be written by
     // either copy: let this one start and say so when it writes.
-    if (lock.error() != QLockFile::LockFailedError)
+    case LockWait::Refused:
         return true;
+    // Nothing the program could do would free the directory: it opens the
+    // log, whose saves each say why they fail on a read-only disk.
+    case LockWait::Stale:
+        messages.info(staleLockMessage(dataDir));
+        return true;
+    case LockWait::Held:
+        break;
+    }
     askRunningOneToShow();
     messages.info(alreadyOpenMessage(dataDir));
     return false;

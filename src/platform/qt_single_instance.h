@@ -19,14 +19,18 @@ public:
     explicit QtSingleInstance(const QString& dataDir, QObject* parent = nullptr);
     ~QtSingleInstance() override;
 
-    // True when this is the only copy on the directory. False when another
-    // one runs: it has been asked to come to the front and the operator told.
+    // True when this copy may run: it is the only one on the directory, or
+    // no lock can be made or removed there (the latter said to the operator).
+    // False when another one runs: it has been asked to come to the front
+    // and the operator told.
     bool claim(Messages& messages);
     // The window a later copy brings to the front.
     void raiseOnRequest(QWidget* window);
 
     static QString lockFileName() { return QStringLiteral("KOR_DFCF.lock"); }
     static QString alreadyOpenMessage(const QString& dataDir);
+    // Said at start-up when a lock left behind cannot be removed.
+    static QString staleLockMessage(const QString& dataDir);
 
 signals:
     void activationRequested();

@@ -1,5 +1,14 @@
 #include "rig/rig_worker.h"
 #include <QTimer>
+#include <cmath>
+
+namespace {
+
+// No radio tunes above a few hundred gigahertz: NaN, zero, a negative or an
+// overflowed value is a garbled answer, not a frequency.
+bool possibleFrequency(double hz) { return std::isfinite(hz) && hz > 0 && hz <= 300e9; }
+
+} // namespace
 
 RigWorker::RigWorker(Rig& device, int readInterval, int retryInterval)
     : rig(device), timer(new QTimer(this)), readMs(readInterval), retryMs(retryInterval)
@@ -47,6 +56,10 @@ void RigWorker::poll()
     const RigReading reading = rig.read();
     if (!reading.ok) {
         lose(reading.reason);
+        return;
+    }
+    if (!possibleFrequency(reading.hz)) {
+        lose(QStringLiteral("réponse illisible du poste"));
         return;
     }
     emit readingReady(reading);

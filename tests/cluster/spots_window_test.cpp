@@ -170,4 +170,31 @@ TEST_F(SpotsWindowTest, DoubleClickStartsTheEntryAndASavedQsoChangesTheMark)
     EXPECT_EQ(colour(0), QColor(224, 224, 224));
 }
 
+TEST_F(SpotsWindowTest, ASpotOnNoBandOfTheLogLeavesTheEntryAndTheRadioAsTheyWere)
+{
+    connectToNode();
+    QSignalSpy tune(spots, &Spots_DFCF::tuneRequested);
+    node.send("DX de F5XYZ:     5357.0  F5AFE        DFCF 77501 chateau donjon      1200Z\r\n"
+              "DX de F5XYZ:  1296200.0  F6HHH        DFCF 11119                     1201Z\r\n");
+    ASSERT_TRUE(waitForRows(2));
+    SaisieFrame* f = main->entry();
+    f->Bande_A->setCurrentIndex(f->Bande_A->findText("14 Mhz"));
+    const QString band = f->Bande_A->currentText();
+    ASSERT_EQ(band, "14 Mhz");
+
+    doubleClick(1);
+    EXPECT_EQ(messages.last(), QString::fromUtf8("Ce spot est hors des bandes du log : 5357,0 kHz. Aucun QSO n'est préparé."));
+    EXPECT_EQ(f->Ind_A->text(), "");
+    EXPECT_EQ(f->Bande_A->currentText(), band);
+
+    // A QSO being typed is not lost either, and no duplicate check runs.
+    QTest::keyClicks(f->Ind_A, "F6XYZ");
+    doubleClick(0);
+    EXPECT_EQ(messages.last(), QString::fromUtf8("Ce spot est hors des bandes du log : 1296200,0 kHz. Aucun QSO n'est préparé."));
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(f->Ind_A->text(), "F6XYZ");
+    EXPECT_EQ(f->Bande_A->currentText(), band);
+    EXPECT_EQ(tune.size(), 0);
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <cmath>
 
 class PosteRadioTest : public RigWindowTest {
 protected:
@@ -93,4 +94,12 @@ TEST_F(PosteRadioTest, AnUnreachableRadioIsRetriedQuietlyAndAnAmModeIsTypedIn)
     EXPECT_EQ(f->Bande_A->currentText(), "28 Mhz");
     EXPECT_EQ(f->Mode_A->currentText(), "AM");
     EXPECT_EQ(settings.read("Setup F5ABC", "Mode Utilise", "0"), "0"); // no index to remember
+}
+
+TEST_F(PosteRadioTest, ANanFrequencyIsAFailedReading)
+{
+    rig.set(std::nan(""), "FM");
+    start(rig);
+    EXPECT_TRUE(waitStatus(QString::fromUtf8("Poste : non connecté (réponse illisible du poste)"))) << status().toStdString();
+    EXPECT_EQ(f->Mode_A->currentText(), "SSB");
 }

@@ -103,3 +103,23 @@ TEST_F(RigctldTest, TuningFromTheProgramMovesTheRadio)
     EXPECT_TRUE(waitStatus("Poste : 28,450 MHz SSB")) << status().toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return f->Bande_A->currentText() == "28 Mhz"; }, 3000));
 }
+
+TEST_F(RigctldTest, AFrequencyNoRadioCanHaveIsAFailedReadingThatLeavesTheEntryAlone)
+{
+    tuneRadio("14205000", "USB");
+    ASSERT_TRUE(waitStatus("Poste : 14,205 MHz SSB"));
+    const QString unreadable = QString::fromUtf8("Poste : non connecté (réponse illisible du poste)");
+    for (const char* hz : {"-14205000", "1000000000000"}) {
+        tuneRadio(hz, "FM");
+        ASSERT_TRUE(waitStatus(unreadable)) << hz << " " << status().toStdString();
+        QTest::qWait(300); // several readings, each opening the radio again
+        EXPECT_EQ(status(), unreadable) << hz;
+        EXPECT_EQ(f->Bande_A->currentText(), "14 Mhz") << hz;
+        EXPECT_EQ(f->Mode_A->currentText(), "SSB") << hz;
+    }
+    EXPECT_EQ(settings.read("Setup F5ABC", "Mode Utilise", ""), "0");
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    tuneRadio("7050000", "CW");
+    EXPECT_TRUE(waitStatus("Poste : 7,050 MHz CW")) << status().toStdString();
+}

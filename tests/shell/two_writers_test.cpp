@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTest>
 #include <memory>
 
 // Two processes on one data directory, with the interleaving forced: the
@@ -158,4 +159,35 @@ TEST_F(TwoWritersTest, ASecondCopyOnTheSameDataDirectoryRefusesToStartAndRaisesT
     auto refused = instance();
     EXPECT_EQ(refused->finish(&code), QtSingleInstance::alreadyOpenMessage(dir.path()));
     EXPECT_EQ(code, 3);
+}
+
+TEST_F(TwoWritersTest, AFolderNamedLikeALockIsReportedAtStartAndAtSaveWithoutHanging)
+{
+    const QString kept = qsoLine("F6OLD", "77", "77121", "01/01/08", "12:00", "14 Mhz");
+    writeLog({kept});
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QtSingleInstance::lockFileName()));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(logName() + ".lock"));
+    QTest::qWait(150); // older than a lock file being created
+
+    // The copy starts all the same, having said why the folder is in the way.
+    auto started = instance();
+    ASSERT_TRUE(started->waitForLine("pret")) << started->finish().toStdString();
+    EXPECT_EQ(QString::fromUtf8(started->output),
+              QString::fromUtf8("KOR_DFCF ne peut pas réserver le dossier de données %1 pour lui seul.\r\n"
+                                "Un dossier porte le nom de ce fichier (KOR_DFCF.lock) : renommez ou déplacez ce "
+                                "dossier puis recommencez.\r\n"
+                                "Le log s'ouvre quand même ; n'ouvrez pas une deuxième copie du programme sur ce "
+                                "dossier tant que ce verrou reste.\npret\n")
+                  .arg(QDir(dir.path()).canonicalPath()));
+    started->kill();
+
+    QElapsedTimer timer;
+    timer.start();
+    auto refused = save("log", "F6BBB", 0);
+    EXPECT_EQ(refused->finish(),
+              QString::fromUtf8("Impossible d'enregistrer le fichier F5ABC_DFCF.log : il est resté inchangé.\r\n"
+                                "Un dossier porte le nom de ce fichier (F5ABC_DFCF.log.lock) : renommez ou déplacez "
+                                "ce dossier puis recommencez."));
+    EXPECT_LT(timer.elapsed(), 10000); // the wait for a living writer, and no more
+    EXPECT_EQ(log(), QStringList{kept});
 }

@@ -85,7 +85,7 @@ QString staleLockText(const QString& lockPath)
         return fileErrorText(EISDIR, FileAction::Write, lockPath);
     const QString left = QStringLiteral("Le verrou %1, laissé par une copie de KOR_DFCF qui s'est arrêtée, ne peut "
                                         "pas être supprimé. ").arg(info.fileName());
-    if (::access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0)
+    if (!systemFiles::folderWritable(info.absolutePath()))
         return left + fileErrorText(errno, FileAction::Write, lockPath);
     return left + QStringLiteral("Supprimez-le du dossier %1 puis recommencez.")
                       .arg(QDir::toNativeSeparators(info.absolutePath()));

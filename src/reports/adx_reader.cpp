@@ -51,9 +51,9 @@ AdifRead readAdx(QByteArrayView bytes, const AdifVisit& visit, const AdifProgres
         if (inRecord || read.records > 0) {
             read.damaged.append({++number, inRecord ? record.text(AdifTag::Call) : QString(), where});
             read.damagedCount = 1;
-        }
-        else
+        } else {
             read.error = QStringLiteral("Ce fichier n'est pas un fichier ADIF lisible : %1.").arg(where);
+        }
     }
     return read;
 }

@@ -95,8 +95,41 @@ void BM_Import10kInto100k(benchmark::State& state)
     state.counters["imported"] = imported;
 }
 
+// The preview of a file of many tiny records, judged against a 100,000-line
+// log: refused (SIG only), damaged (a length past the "<eor>") or both, three
+// million of them. Run one at a time under /usr/bin/time -v for the peak memory.
+QByteArray tinyRecords(int count, const QByteArray& record)
+{
+    QByteArray bytes;
+    bytes.reserve(count * record.size());
+    for (int i = 0; i < count; ++i)
+        bytes += record;
+    return bytes;
+}
+
+void previewTiny(benchmark::State& state, int count, const QByteArray& record)
+{
+    const AdifFile file(tinyRecords(count, record));
+    const BenchLog log(100'000);
+    const LogStore store(log.dir.path(), log.callsign);
+    int refused = 0;
+    for (auto _ : state)
+        refused = countFates(previewAdifFile(log.dir.path(), file.path, store).scan).refused;
+    state.counters["refused"] = refused;
+}
+
+void BM_PreviewRefused1M(benchmark::State& state) { previewTiny(state, 1'000'000, "<SIG:4>DFCF<EOR>"); }
+void BM_PreviewDamaged1M(benchmark::State& state)
+{
+    previewTiny(state, 1'000'000, "<CALL:5>F5ABC<SIG:4>DFCF<COMMENT:40>abcde<EOR>\r\n");
+}
+void BM_PreviewRefused3M(benchmark::State& state) { previewTiny(state, 3'000'000, "<SIG:4>DFCF<EOR>"); }
+
 } // namespace
 
+BENCHMARK(BM_PreviewRefused1M)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PreviewDamaged1M)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PreviewRefused3M)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReadAdi1M)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Import10kInto100k)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_MAIN();

@@ -1,12 +1,10 @@
 #include "reports/adif_import.h"
-#include "castles/castle_list.h"
 #include "logbook/bands.h"
 #include "logbook/dates.h"
 #include "logbook/log_line.h"
 #include "logbook/log_store.h"
 #include "logbook/station.h"
 #include "platform/file_lock.h"
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -93,74 +91,20 @@ int groupIndex(QStringView band)
 
 QString castleKey(QStringView ref, int group) { return ref.toString() + QLatin1Char('|') + QString::number(group); }
 
-ImportEntry damagedEntry(const AdifDamage& damage)
-{
-    ImportEntry entry;
-    entry.record = damage.record;
-    entry.qso.call = damage.call;
-    entry.reason = QStringLiteral("Enregistrement abîmé : %1").arg(damage.reason);
-    return entry;
-}
-
 } // namespace
 
-AdifScan scanAdif(QByteArrayView bytes, const CastleTable& castles, const PrenomTable& prenoms)
+bool classifyAgainstLog(AdifScan& scan, const QStringList& logLines, const ImportProgress* progress)
 {
-    AdifScan scan;
-    const AdifRead read = readAdif(bytes, [&](const AdifRecord& record) {
-        const DfcfMark mark = findDfcf(record);
-        if (mark.source == DfcfSource::None) {
-            ++scan.nonDfcf;
-            return;
-        }
-        ImportEntry entry;
-        entry.record = record.number;
-        entry.qso = mapRecord(record, mark, castles, prenoms);
-        entry.reason = entry.qso.reason;
-        scan.entries.append(entry);
-    });
-    scan.error = read.error;
-    if (scan.error.isEmpty() && read.records == 0 && read.damaged.isEmpty())
-        scan.error = QStringLiteral("Ce fichier ne contient aucun QSO au format ADIF : rien n'a été importé.");
-    if (!read.damaged.isEmpty()) {
-        for (const AdifDamage& damage : read.damaged)
-            scan.entries.append(damagedEntry(damage));
-        std::stable_sort(scan.entries.begin(), scan.entries.end(),
-                         [](const ImportEntry& a, const ImportEntry& b) { return a.record < b.record; });
-    }
-    return scan;
-}
-
-AdifScan scanAdifFile(const QString& dataDir, const QString& path)
-{
-    QFile file(path);
-    const QString name = QFileInfo(path).fileName();
-    if (!file.open(QIODevice::ReadOnly)) {
-        AdifScan scan;
-        scan.error = QStringLiteral("Impossible de lire le fichier %1 : rien n'a été importé.").arg(name);
-        return scan;
-    }
-    bool listMissing = false;
-    const CastleTable castles = CastleTable::load(dataDir, &listMissing);
-    // A mapped file is read in place; a device that cannot be mapped is read whole.
-    const qint64 size = file.size();
-    const uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
-    QByteArray bytes;
-    if (!mapped)
-        bytes = file.readAll();
-    AdifScan scan = scanAdif(mapped ? QByteArrayView(mapped, size) : QByteArrayView(bytes), castles, loadPrenoms(dataDir));
-    scan.castleListMissing = listMissing;
-    return scan;
-}
-
-void classifyAgainstLog(AdifScan& scan, const QStringList& logLines)
-{
+    // Looked at every so many QSOs or lines: often enough for "Annuler" to feel immediate.
+    const auto cancelled = [progress](qsizetype i) { return progress && i % 16384 == 0 && progress->cancelled; };
     // The log is walked without building any text for its lines: only what
     // the file's QSOs could meet is looked at closer.
     QList<qsizetype> mapped;
     QMultiHash<size_t, qsizetype> byQso;
     QSet<size_t> castles;
     for (qsizetype i = 0; i < scan.entries.size(); ++i) {
+        if (cancelled(i))
+            return false;
         if (scan.entries[i].qso.line.isEmpty())
             continue;
         mapped << i;
@@ -171,8 +115,10 @@ void classifyAgainstLog(AdifScan& scan, const QStringList& logLines)
     }
     std::vector<bool> inLog(size_t(scan.entries.size()), false);
     QHash<QString, FirstContact> contacted; // the first QSO of each castle and band group
-    for (const QString& line : logLines) {
-        const QsoFields f = fieldsOf(line);
+    for (qsizetype n = 0; n < logLines.size(); ++n) {
+        if (cancelled(n))
+            return false;
+        const QsoFields f = fieldsOf(logLines[n]);
         const auto [from, to] = byQso.equal_range(qsoHash(f));
         for (auto it = from; it != to; ++it)
             if (sameQso(f, fieldsOf(scan.entries[*it].qso.line)))
@@ -194,6 +140,8 @@ void classifyAgainstLog(AdifScan& scan, const QStringList& logLines)
     std::stable_sort(mapped.begin(), mapped.end(), [&](qsizetype a, qsizetype b) { return instants[a] < instants[b]; });
     QSet<QString> inFile;
     for (const qsizetype i : mapped) {
+        if (cancelled(i))
+            return false;
         ImportEntry& entry = scan.entries[i];
         const QsoFields f = fieldsOf(entry.qso.line);
         const QString key = qsoKey(f);
@@ -214,12 +162,14 @@ void classifyAgainstLog(AdifScan& scan, const QStringList& logLines)
                 contacted.insert(castle, {entry.qso.date, entry.qso.band});
         }
     }
+    return true;
 }
 
 ImportCounts countFates(const AdifScan& scan)
 {
     ImportCounts counts;
     counts.nonDfcf = scan.nonDfcf;
+    counts.refused = scan.refusedUnlisted;
     for (const ImportEntry& entry : scan.entries) {
         switch (entry.fate) {
         case ImportFate::ToImport: ++counts.toImport; break;
@@ -252,7 +202,7 @@ ImportLog readImportLog(const LogStore& store)
     return {Result::success(), std::move(current.lines)};
 }
 
-ImportDone importScan(LogStore& store, AdifScan& scan)
+ImportDone importScan(LogStore& store, AdifScan& scan, const ImportProgress* progress)
 {
     // Held from the judging to the rewrite, so that no QSO saved in between is imported twice.
     const FileLock lock(store.path());
@@ -261,7 +211,9 @@ ImportDone importScan(LogStore& store, AdifScan& scan)
     const ImportLog current = readImportLog(store);
     if (!current.result)
         return {current.result, 0};
-    classifyAgainstLog(scan, current.lines);
+    // The last look at "Annuler" is before the rewrite, under the lock.
+    if (!classifyAgainstLog(scan, current.lines, progress) || (progress && progress->cancelled))
+        return {Result::success(), 0, true};
     QStringList lines;
     for (const ImportEntry& entry : scan.entries)
         if (entry.fate == ImportFate::ToImport)

@@ -2,29 +2,70 @@
 #include "castles/castle_list.h"
 #include "logbook/log_store.h"
 #include "platform/messages.h"
+#include "platform/worker_thread.h"
 #include "shell/main_window.h"
 #include "shell/named_widget.h"
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-Import_ADIF::Import_ADIF(Main& mainWindow, const QString& fileName, AdifScan scanned)
-    : QWidget(&mainWindow, Qt::Window), main(mainWindow), scan(std::move(scanned))
+// What the window and its thread share; the thread alone touches it while the window is busy.
+struct Import_ADIF::Work {
+    ImportProgress progress;
+    ImportPreview preview;
+    ImportDone done;
+};
+
+namespace {
+
+// Says how the import went; false when the window has to stay open.
+bool reportImport(Main& main, const ImportDone& done)
+{
+    Messages& messages = *main.context().messages;
+    if (done.cancelled)
+        return true;
+    if (!done.result) {
+        messages.info(done.result.text());
+        return false;
+    }
+    if (done.imported > 0 && main.Charge_Log())
+        main.selectLastLine();
+    if (done.imported == 0) // the log changed since the preview and now holds them all
+        messages.info(QStringLiteral("Aucun QSO n'a été importé : le log les contient déjà."));
+    else if (done.imported == 1)
+        messages.info(QStringLiteral("1 QSO a été importé dans le log."));
+    else
+        messages.info(QStringLiteral("%1 QSO ont été importés dans le log.").arg(done.imported));
+    return true;
+}
+
+} // namespace
+
+Import_ADIF::Import_ADIF(Main& mainWindow, const QString& path)
+    : QWidget(&mainWindow, Qt::Window), main(mainWindow), work(std::make_shared<Work>())
 {
     setObjectName(QStringLiteral("Import_ADIF"));
     setWindowTitle(QStringLiteral("Importer un fichier ADIF"));
-    buildControls(fileName);
-    const ImportLog log = readImportLog(main.context().logStore());
-    classifyAgainstLog(scan, log.lines);
-    showScan();
-    if (!log.result) {
-        Compte->setText(log.result.text());
-        Importer->setEnabled(false);
-    }
+    buildControls(QFileInfo(path).fileName());
+    setBusy(true, QStringLiteral("Lecture du fichier…"));
+    AppContext& ctx = main.context();
+    runOnWorker(
+        this, [work = work, dataDir = ctx.dataDir, path, store = ctx.logStore()] {
+            work->preview = previewAdifFile(dataDir, path, store, &work->progress);
+        },
+        [this] { previewDone(); });
 }
+
+Import_ADIF::~Import_ADIF() { work->progress.cancelled = true; }
 
 void Import_ADIF::buildControls(const QString& fileName)
 {
@@ -37,11 +78,15 @@ void Import_ADIF::buildControls(const QString& fileName)
     bold.setBold(true);
     Compte->setFont(bold);
     layout->addWidget(Compte);
-    if (scan.castleListMissing) {
-        auto* missing = named(new QLabel(castleListMissingMessage()), "Liste_Absente");
-        missing->setWordWrap(true);
-        layout->addWidget(missing);
-    }
+    Liste_Absente = named(new QLabel(castleListMissingMessage()), "Liste_Absente");
+    Liste_Absente->setWordWrap(true);
+    Liste_Absente->hide();
+    layout->addWidget(Liste_Absente);
+    Progression = named(new QProgressBar, "Progression");
+    layout->addWidget(Progression);
+    progressTimer = new QTimer(this);
+    progressTimer->setInterval(100);
+    connect(progressTimer, &QTimer::timeout, this, [this] { Progression->setValue(work->progress.percent); });
 
     Liste_Import = named(new QTreeWidget, "Liste_Import");
     Liste_Import->setRootIsDecorated(false);
@@ -63,8 +108,56 @@ void Import_ADIF::buildControls(const QString& fileName)
     connect(Annuler, &QPushButton::clicked, this, &QWidget::close);
 }
 
+void Import_ADIF::setBusy(bool working, const QString& what)
+{
+    busy = working;
+    Progression->setVisible(working);
+    Progression->setValue(0);
+    if (working) {
+        Compte->setText(what);
+        Importer->setEnabled(false);
+        progressTimer->start();
+    } else {
+        progressTimer->stop();
+    }
+}
+
+void Import_ADIF::closeEvent(QCloseEvent* event)
+{
+    if (!busy) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    work->progress.cancelled = true;
+    Annuler->setEnabled(false);
+    Compte->setText(QStringLiteral("Annulation…"));
+    event->ignore();
+}
+
+void Import_ADIF::previewDone()
+{
+    setBusy(false, {});
+    const ImportPreview& preview = work->preview;
+    if (work->progress.cancelled || preview.scan.cancelled) {
+        close();
+        return;
+    }
+    if (!preview.scan.error.isEmpty()) {
+        main.context().messages->info(preview.scan.error);
+        close();
+        return;
+    }
+    Liste_Absente->setVisible(preview.scan.castleListMissing);
+    showScan();
+    if (!preview.log) {
+        Compte->setText(preview.log.text());
+        Importer->setEnabled(false);
+    }
+}
+
 void Import_ADIF::showScan()
 {
+    const AdifScan& scan = work->preview.scan;
     const ImportCounts counts = countFates(scan);
     Compte->setText(QStringLiteral("À importer : %1    Déjà dans le log : %2    Château déjà contacté : %3    "
                                    "Refusés : %4    Non DFCF : %5")
@@ -86,25 +179,31 @@ void Import_ADIF::showScan()
     Liste_Import->addTopLevelItems(items);
     for (int column = 0; column < Liste_Import->columnCount() - 1; ++column)
         Liste_Import->resizeColumnToContents(column);
+    if (scan.refusedUnlisted > 0) { // added once the columns are sized, across all of them
+        const QString others = QLocale(QLocale::French).toString(scan.refusedUnlisted);
+        Liste_Import->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("… et %1 autres").arg(others)}));
+        Liste_Import->setFirstColumnSpanned(Liste_Import->topLevelItemCount() - 1, {}, true);
+    }
     Importer->setEnabled(counts.toImport > 0);
 }
 
 void Import_ADIF::import()
 {
-    AppContext& ctx = main.context();
-    LogStore store = ctx.logStore();
-    const ImportDone done = importScan(store, scan);
-    if (!done.result) {
-        ctx.messages->info(done.result.text());
-        return;
-    }
-    if (done.imported > 0 && main.Charge_Log())
-        main.selectLastLine();
-    if (done.imported == 0) // the log changed since the preview and now holds them all
-        ctx.messages->info(QStringLiteral("Aucun QSO n'a été importé : le log les contient déjà."));
-    else if (done.imported == 1)
-        ctx.messages->info(QStringLiteral("1 QSO a été importé dans le log."));
-    else
-        ctx.messages->info(QStringLiteral("%1 QSO ont été importés dans le log.").arg(done.imported));
-    close();
+    setBusy(true, QStringLiteral("Importation…"));
+    Progression->setRange(0, 0); // the import tells no progress
+    LogStore store = main.context().logStore();
+    // Told to the main window, which outlives this one: a log rewritten is always reloaded.
+    runOnWorker(
+        &main, [work = work, store]() mutable { work->done = importScan(store, work->preview.scan, &work->progress); },
+        [self = QPointer(this), &main = main, work = work] {
+            const bool over = reportImport(main, work->done);
+            if (!self)
+                return;
+            self->setBusy(false, {});
+            self->Progression->setRange(0, 100);
+            if (over)
+                self->close();
+            else
+                self->showScan();
+        });
 }

@@ -58,15 +58,19 @@ const char* findEor(const char* from, qsizetype size, const char* end)
 // Walks the bytes field by field; one record at a time is kept, as views.
 class AdiParser {
 public:
-    AdiParser(QByteArrayView bytes, const AdifVisit& visit) : p(bytes.data()), end(bytes.data() + bytes.size()), visit(visit)
+    AdiParser(QByteArrayView bytes, const AdifVisit& visit, const AdifProgress& progress)
+        : begin(bytes.data()), p(begin), end(begin + bytes.size()), visit(visit), progress(progress)
     {
         record.utf8 = bytes.isValidUtf8();
     }
 
     AdifRead run()
     {
-        while (p < end && step()) {
-        }
+        for (quint32 steps = 1; p < end && step(); ++steps)
+            if (steps % 65536 == 0 && progress && !progress(p - begin)) {
+                read.stopped = true;
+                return read;
+            }
         if (open)
             damage(QStringLiteral("<eor> manquant à la fin du fichier"));
         return read;
@@ -159,13 +163,17 @@ private:
 
     void damage(const QString& reason)
     {
-        read.damaged.append({++number, record.text(AdifTag::Call), reason});
+        ++number;
+        if (read.damagedCount++ < AdifRead::keptDamages)
+            read.damaged.append({number, record.text(AdifTag::Call), reason});
         startRecord();
     }
 
+    const char* const begin;
     const char* p;
     const char* const end;
     const AdifVisit& visit;
+    const AdifProgress& progress;
     AdifRecord record;
     AdifRead read;
     bool open = false; // the current record holds a field
@@ -195,9 +203,12 @@ QString AdifRecord::text(AdifTag tag) const
     return (utf8 ? QString::fromUtf8(value) : fromWindows1252(value)).trimmed();
 }
 
-AdifRead readAdi(QByteArrayView bytes, const AdifVisit& visit) { return AdiParser(withoutBom(bytes), visit).run(); }
+AdifRead readAdi(QByteArrayView bytes, const AdifVisit& visit, const AdifProgress& progress)
+{
+    return AdiParser(withoutBom(bytes), visit, progress).run();
+}
 
-AdifRead readAdif(QByteArrayView bytes, const AdifVisit& visit)
+AdifRead readAdif(QByteArrayView bytes, const AdifVisit& visit, const AdifProgress& progress)
 {
     QByteArrayView start = withoutBom(bytes);
     while (!start.isEmpty() && (start.front() == ' ' || start.front() == '\t' || start.front() == '\r' || start.front() == '\n'))
@@ -207,5 +218,5 @@ AdifRead readAdif(QByteArrayView bytes, const AdifVisit& visit)
         return start.size() >= wanted.size() && sameUpper(start.first(wanted.size()), text);
     };
     const bool xml = startsWith("<?XML") || startsWith("<ADX");
-    return xml ? readAdx(bytes, visit) : readAdi(bytes, visit);
+    return xml ? readAdx(bytes, visit, progress) : readAdi(bytes, visit, progress);
 }

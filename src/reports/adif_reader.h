@@ -48,15 +48,22 @@ struct AdifDamage {
 };
 
 struct AdifRead {
+    // A file of damaged records must not cost memory for each: the first
+    // ones are kept for the operator to see, the others only counted.
+    static constexpr int keptDamages = 3000;
+
     int records = 0; // complete records handed over
-    QList<AdifDamage> damaged;
+    QList<AdifDamage> damaged; // the first keptDamages
+    int damagedCount = 0;
+    bool stopped = false; // the reading was stopped before the end
     QString error; // French; set when the file could not be read at all
 };
 
 using AdifVisit = std::function<void(const AdifRecord&)>;
+// Told now and then how many bytes are read; false stops the reading.
+using AdifProgress = std::function<bool(qint64 bytesRead)>;
 
-
-AdifRead readAdi(QByteArrayView bytes, const AdifVisit& visit);
-AdifRead readAdx(QByteArrayView bytes, const AdifVisit& visit);
+AdifRead readAdi(QByteArrayView bytes, const AdifVisit& visit, const AdifProgress& progress = {});
+AdifRead readAdx(QByteArrayView bytes, const AdifVisit& visit, const AdifProgress& progress = {});
 // ADX when the text starts as XML, ADI otherwise.
-AdifRead readAdif(QByteArrayView bytes, const AdifVisit& visit);
+AdifRead readAdif(QByteArrayView bytes, const AdifVisit& visit, const AdifProgress& progress = {});

@@ -9,7 +9,7 @@ bool named(QStringView name, const char* wanted) { return name.compare(QLatin1St
 
 // ADX: <ADX><HEADER>...</HEADER><RECORDS><RECORD><CALL>F5ABC</CALL>...</RECORD></RECORDS></ADX>.
 // Values are kept as UTF-8 so that a record reads the same as one of an ADI file.
-AdifRead readAdx(QByteArrayView bytes, const AdifVisit& visit)
+AdifRead readAdx(QByteArrayView bytes, const AdifVisit& visit, const AdifProgress& progress)
 {
     AdifRead read;
     QXmlStreamReader xml(QByteArray::fromRawData(bytes.data(), bytes.size()));
@@ -17,7 +17,11 @@ AdifRead readAdx(QByteArrayView bytes, const AdifVisit& visit)
     AdifRecord record;
     bool inRecord = false;
     int number = 0;
-    while (!xml.atEnd()) {
+    for (quint32 tokens = 1; !xml.atEnd(); ++tokens) {
+        if (tokens % 16384 == 0 && progress && !progress(xml.characterOffset())) {
+            read.stopped = true;
+            return read;
+        }
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::StartElement) {
             if (named(xml.name(), "RECORD")) {
@@ -44,10 +48,12 @@ AdifRead readAdx(QByteArrayView bytes, const AdifVisit& visit)
     const bool cutAfterRecord = !inRecord && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError && read.records > 0;
     if (xml.hasError() && !cutAfterRecord) {
         const QString where = QStringLiteral("le fichier ADX est abîmé à la ligne %1").arg(xml.lineNumber());
-        if (inRecord || read.records > 0)
+        if (inRecord || read.records > 0) {
             read.damaged.append({++number, inRecord ? record.text(AdifTag::Call) : QString(), where});
-        else
+            read.damagedCount = 1;
+        } else {
             read.error = QStringLiteral("Ce fichier n'est pas un fichier ADIF lisible : %1.").arg(where);
+        }
     }
     return read;
 }

@@ -1,10 +1,7 @@
 #include "platform/file_dialogs.h"
-#include "platform/messages.h"
 #include "reports/adif_import_window.h"
 #include "shell/main_window.h"
 #include <QAction>
-#include <QApplication>
-#include <QFileInfo>
 
 void Main::wireAdifImport()
 {
@@ -13,14 +10,7 @@ void Main::wireAdifImport()
                                                            QStringLiteral("Fichiers ADIF (*.adi *.adx *.ADI *.ADX);;Tous les fichiers (*)"));
         if (path.isEmpty())
             return;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        AdifScan scan = scanAdifFile(ctx.dataDir, path);
-        QApplication::restoreOverrideCursor();
-        if (!scan.error.isEmpty()) {
-            ctx.messages->info(scan.error);
-            return;
-        }
-        delete preview; // the preview of another file is replaced
-        showSingle(preview, [&] { return new Import_ADIF(*this, QFileInfo(path).fileName(), std::move(scan)); });
+        delete preview; // the preview of another file is replaced, its reading stopped
+        showSingle(preview, [&] { return new Import_ADIF(*this, path); });
     });
 }

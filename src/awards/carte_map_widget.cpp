@@ -1,9 +1,9 @@
 #include "awards/carte_map_widget.h"
+#include "awards/map_drawing.h"
 #include "awards/map_labels.h"
 #include "logbook/log_line.h"
 #include <QFile>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
 
@@ -17,6 +17,18 @@ constexpr int hintedMapPixels = 600;
 // Beyond this height a number box grows no more: the numbers stay a label, not a poster.
 constexpr qreal largestLabelHeight = 24;
 
+// Outline widths in units of the whole map: the inset enlarges the shapes but
+// not their outlines, which it only draws a little bolder.
+constexpr qreal mapStroke = 0.6;
+constexpr qreal insetStroke = 0.8;
+const QColor outlineColour(64, 64, 64);
+
+// Places the drawing's point `from` at `at` in the widget, `scale` pixels to a unit.
+QTransform placing(const QPointF& at, qreal scale, const QPointF& from)
+{
+    return QTransform::fromTranslate(at.x(), at.y()).scale(scale, scale).translate(-from.x(), -from.y());
+}
+
 } // namespace
 
 DepartmentMapWidget::DepartmentMapWidget(QWidget* parent) : QWidget(parent)
@@ -24,8 +36,6 @@ DepartmentMapWidget::DepartmentMapWidget(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Picture1"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
-
-DepartmentMapWidget::~DepartmentMapWidget() = default;
 
 bool DepartmentMapWidget::loadMap(const QString& svgPath)
 {
@@ -36,14 +46,13 @@ bool DepartmentMapWidget::loadMap(const QString& svgPath)
     // Measuring the shapes and placing the boxes takes a moment: done once per drawing, not per opening.
     static MeasuredMap measured;
     if (measured.svg != bytes) {
-        QSvgRenderer plain(bytes);
-        if (!plain.isValid())
+        const std::optional<MapDrawing> read = readMapDrawing(bytes);
+        if (!read)
             return false;
-        measured = measureMap(plain);
+        measured = measureMap(*read);
         measured.svg = bytes;
     }
     drawing = measured;
-    rebuildRenderers();
     updateGeometry();
     update();
     return true;
@@ -52,17 +61,7 @@ bool DepartmentMapWidget::loadMap(const QString& svgPath)
 void DepartmentMapWidget::setStates(const std::array<DepartmentState, mapBoxCount>& newStates)
 {
     states = newStates;
-    rebuildRenderers();
     update();
-}
-
-void DepartmentMapWidget::rebuildRenderers()
-{
-    if (drawing.svg.isEmpty())
-        return;
-    mainRenderer = std::make_unique<QSvgRenderer>(colouredSvg(drawing.svg, states, 0.6));
-    const qreal insetScale = drawing.parisArea.width() > 0 ? drawing.insetArea.width() / drawing.parisArea.width() : 1;
-    insetRenderer = std::make_unique<QSvgRenderer>(colouredSvg(drawing.svg, states, 0.8 / insetScale));
 }
 
 QSize DepartmentMapWidget::deviceIndependent(int deviceHeight) const
@@ -115,18 +114,34 @@ void DepartmentMapWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (!mainRenderer) {
+    if (!hasMap()) {
         painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Carte des départements introuvable"));
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    mainRenderer->render(&painter, mapRect());
+    const QRectF area = mapRect();
+    paintShapes(painter, placing(area.topLeft(), area.width() / drawing.viewBox.width(), drawing.viewBox.topLeft()),
+                mapStroke);
     paintInset(painter);
     paintLabels(painter);
 }
 
+void DepartmentMapWidget::paintShapes(QPainter& painter, const QTransform& toWidget, qreal stroke) const
+{
+    painter.save();
+    painter.setTransform(toWidget, true);
+    painter.setPen(QPen(outlineColour, stroke, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    for (const MapOutline& outline : drawing.outlines) {
+        painter.setBrush(outline.box > 0 ? stateColour(states[outline.box]) : QColor(Qt::white));
+        painter.drawPath(outline.path);
+    }
+    painter.restore();
+}
+
 void DepartmentMapWidget::paintInset(QPainter& painter)
 {
+    if (drawing.parisArea.isEmpty())
+        return; // a drawing without Paris has nothing to enlarge
     const QRectF inset = insetRect();
     const QRectF marker = toWidget(drawing.parisBounds.adjusted(-1, -1, 1, 1));
     painter.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
@@ -138,9 +153,9 @@ void DepartmentMapWidget::paintInset(QPainter& painter)
     painter.drawRect(inset);
     painter.save();
     painter.setClipRect(inset.adjusted(1, 1, -1, -1));
-    const qreal k = inset.width() / drawing.parisArea.width();
-    insetRenderer->render(&painter, QRectF(inset.topLeft() - (drawing.parisArea.topLeft() - drawing.viewBox.topLeft()) * k,
-                                           drawing.viewBox.size() * k));
+    const qreal insetScale = drawing.insetArea.width() / drawing.parisArea.width();
+    paintShapes(painter, placing(inset.topLeft(), inset.width() / drawing.parisArea.width(), drawing.parisArea.topLeft()),
+                insetStroke / insetScale);
     painter.restore();
 }
 

@@ -1,9 +1,6 @@
 #pragma once
 #include "awards/carte_map_widget_measure.h"
 #include <QWidget>
-#include <memory>
-
-class QSvgRenderer;
 
 // The map picture: every department's shape and its number box filled with its
 // state colour; Paris and its three neighbours are repeated enlarged in an
@@ -13,7 +10,6 @@ class DepartmentMapWidget : public QWidget {
     Q_OBJECT
 public:
     explicit DepartmentMapWidget(QWidget* parent = nullptr);
-    ~DepartmentMapWidget() override;
 
     // The SVG drawing of the departments; false when it is missing or unreadable.
     bool loadMap(const QString& svgPath);
@@ -36,7 +32,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void rebuildRenderers();
+    void paintShapes(QPainter& painter, const QTransform& toWidget, qreal stroke) const;
     void paintInset(QPainter& painter);
     void paintLabels(QPainter& painter);
     QRectF mapRect() const; // the whole drawing, aspect kept
@@ -46,6 +42,4 @@ private:
 
     MeasuredMap drawing;
     std::array<DepartmentState, mapBoxCount> states{};
-    std::unique_ptr<QSvgRenderer> mainRenderer;
-    std::unique_ptr<QSvgRenderer> insetRenderer;
 };

@@ -1,9 +1,10 @@
 #include "awards/carte_map_widget_measure.h"
+#include "awards/map_drawing.h"
 #include "awards/map_labels.h"
 #include "logbook/log_line.h"
 #include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -20,8 +21,6 @@ constexpr qreal labelGap = 2;
 // The inset stands in the open sea of the Channel, clear of Brittany and the Cotentin.
 constexpr QRectF insetPlace(2, 2, 128, 128);
 
-QString elementId(int box) { return departmentLabel(box).toUpper(); }
-
 struct Shape {
     QPointF innerCentre;
     qreal area = 0;
@@ -30,20 +29,25 @@ struct Shape {
 // The point of a shape farthest from its outline, found on a rendering of the
 // shape alone: a number box there stays inside even a bent or island-strewn
 // department, where the centre of the bounding box may fall in the sea.
-Shape measureShape(QSvgRenderer& renderer, const QString& id)
+Shape measureShape(const QPainterPath& path)
 {
-    const QRectF bounds = renderer.boundsOnElement(id);
+    const QRectF bounds = path.boundingRect();
     const qreal largest = std::max(bounds.width(), bounds.height());
     if (largest <= 0)
         return {bounds.center(), 0};
-    const qreal scale = std::clamp(100.0 / largest, 2.0, 12.0);
+    // A hand-drawn shape far larger than any department still fits a picture of bounded size.
+    const qreal scale = std::min(std::clamp(100.0 / largest, 2.0, 12.0), 400.0 / largest);
     const int width = int(std::ceil(bounds.width() * scale)) + 2;
     const int height = int(std::ceil(bounds.height() * scale)) + 2;
     QImage image(width, height, QImage::Format_Grayscale8);
     image.fill(255);
     {
         QPainter painter(&image);
-        renderer.render(&painter, id, QRectF(1, 1, bounds.width() * scale, bounds.height() * scale));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(1, 1);
+        painter.scale(scale, scale);
+        painter.translate(-bounds.topLeft());
+        painter.fillPath(path, Qt::black);
     }
     // Chamfer distance to the nearest pixel outside the shape, in two passes.
     constexpr int far = 1 << 28;
@@ -73,6 +77,15 @@ Shape measureShape(QSvgRenderer& renderer, const QString& id)
     if (best <= 0)
         return {bounds.center(), area};
     return {{bounds.x() + (bestPixel.x() - 1 + 0.5) / scale, bounds.y() + (bestPixel.y() - 1 + 0.5) / scale}, area};
+}
+
+QPainterPath pathOf(const MapShape& shape)
+{
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill); // as SVG fills
+    for (const QList<QPointF>& outline : shape.outlines)
+        path.addPolygon(QPolygonF(outline));
+    return path;
 }
 
 // A department smaller than its number box would vanish under it: the box
@@ -112,21 +125,24 @@ QPointF toInsetUnits(const MeasuredMap& map, const QPointF& user)
     return map.insetArea.topLeft() + (user - map.parisArea.topLeft()) * (map.insetArea.width() / map.parisArea.width());
 }
 
-MeasuredMap measureMap(QSvgRenderer& plain)
+MeasuredMap measureMap(const MapDrawing& drawing)
 {
     MeasuredMap map;
-    map.viewBox = plain.viewBoxF();
+    map.viewBox = drawing.viewBox;
+    for (const MapShape& shape : drawing.shapes)
+        map.outlines.append({departmentIndex(shape.id), pathOf(shape)});
     std::array<QPointF, mapBoxCount> wishes{};
-    for (int box = 1; box < mapBoxCount; ++box) {
-        const QString id = elementId(box);
-        if (!isVisibleBox(box) || !plain.elementExists(id))
+    for (const MapOutline& outline : std::as_const(map.outlines)) {
+        const int box = outline.box;
+        if (!isVisibleBox(box) || map.placed[box])
             continue;
-        const Shape shape = measureShape(plain, id);
+        const QRectF bounds = outline.path.boundingRect();
+        const Shape shape = measureShape(outline.path);
         map.anchors[box] = shape.innerCentre;
         map.placed[box] = true;
-        wishes[box] = labelWish(map, box, plain.boundsOnElement(id), shape.area);
+        wishes[box] = labelWish(map, box, bounds, shape.area);
         if (isParisBox(box))
-            map.parisBounds |= plain.boundsOnElement(id);
+            map.parisBounds |= bounds;
     }
     // A square around the four departments with a margin, as the inset is square.
     const qreal side = std::max(map.parisBounds.width(), map.parisBounds.height()) * 1.25;
@@ -147,37 +163,4 @@ QColor stateColourOf(DepartmentState state)
     case DepartmentState::NotContacted: break;
     }
     return {255, 255, 128};
-}
-
-QByteArray colouredSvg(const QByteArray& svg, const std::array<DepartmentState, mapBoxCount>& states, qreal stroke)
-{
-    const qsizetype open = svg.indexOf("<svg");
-    const qsizetype openEnd = svg.indexOf('>', open);
-    const qsizetype close = svg.lastIndexOf("</svg>");
-    if (open < 0 || openEnd < 0 || close < openEnd)
-        return svg;
-    QByteArray out;
-    out.reserve(svg.size() + 4096);
-    out += svg.left(openEnd + 1);
-    out += "<g fill=\"#ffffff\" stroke=\"#404040\" stroke-linejoin=\"round\" stroke-width=\"" + QByteArray::number(stroke)
-           + "\">";
-    qsizetype pos = openEnd + 1;
-    for (;;) {
-        const qsizetype at = svg.indexOf("id=\"", pos);
-        if (at < 0 || at > close)
-            break;
-        const qsizetype quote = svg.indexOf('"', at + 4);
-        if (quote < 0 || quote > close)
-            break;
-        out += svg.mid(pos, quote + 1 - pos);
-        const bool attribute = at > 0 && QChar(svg[at - 1]).isSpace();
-        const int box = attribute ? departmentIndex(QString::fromLatin1(svg.mid(at + 4, quote - at - 4))) : -1;
-        if (box > 0 && box < mapBoxCount)
-            out += " fill=\"" + stateColourOf(states[box]).name().toLatin1() + "\"";
-        pos = quote + 1;
-    }
-    out += svg.mid(pos, close - pos);
-    out += "</g>";
-    out += svg.mid(close);
-    return out;
 }

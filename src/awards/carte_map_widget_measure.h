@@ -2,17 +2,27 @@
 #include "awards/map.h"
 #include <QByteArray>
 #include <QColor>
+#include <QList>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <array>
 
-class QSvgRenderer;
+struct MapDrawing;
+
+// One path of the drawing, ready to paint, with the box of the department it
+// shows (-1 for none).
+struct MapOutline {
+    int box = -1;
+    QPainterPath path;
+};
 
 // What the map widget needs from its drawing, measured once per drawing, in
 // the drawing's own units: the Paris inset, and where each number box goes.
 struct MeasuredMap {
-    QByteArray svg;
+    QByteArray svg; // the file it was read from
     QRectF viewBox;
+    QList<MapOutline> outlines;
     QRectF parisBounds; // the four departments of the inset, on the map
     QRectF parisArea;  // the part of the drawing the inset enlarges
     QRectF insetArea;  // where the inset is drawn
@@ -21,7 +31,7 @@ struct MeasuredMap {
     std::array<QRectF, mapBoxCount> labels{};   // the number boxes, apart from each other
 };
 
-MeasuredMap measureMap(QSvgRenderer& plain);
+MeasuredMap measureMap(const MapDrawing& drawing);
 
 // Paris and its three neighbours are too small to read on the whole map: their
 // numbers stand in the inset only.
@@ -29,9 +39,5 @@ bool isParisBox(int box);
 
 // Where a point of the drawing lands in the inset.
 QPointF toInsetUnits(const MeasuredMap& map, const QPointF& user);
-
-// The drawing with every department filled with its state colour, under one
-// group that gives the outlines.
-QByteArray colouredSvg(const QByteArray& svg, const std::array<DepartmentState, mapBoxCount>& states, qreal stroke);
 
 QColor stateColourOf(DepartmentState state);

@@ -145,6 +145,34 @@ TEST_F(CarteWithoutDrawingTest, AMissingDrawingIsReportedAndTheCountsStillShow)
     EXPECT_FALSE(window.grab().isNull());
 }
 
+TEST_F(CarteWithoutDrawingTest, AHandEditedDrawingWithACurveIsRefusedOneWithoutParisStillShows)
+{
+    writeLog({hf("33", true)});
+    const QByteArray head = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 613 585\">";
+    writeFile(Carte_Acti_DFCF::mapFileName(), head + "<path id=\"33\" d=\"m 100,100 c 50,0 0,50 1,1 z\"/></svg>");
+    {
+        Carte_Acti_DFCF window(context);
+        EXPECT_EQ(messages.shown, QStringList({QStringLiteral(
+                                      "Le dessin de la carte carte_departements.svg est introuvable ou illisible.")}));
+        EXPECT_FALSE(window.findChild<DepartmentMapWidget*>("Picture1")->hasMap());
+    }
+    messages.shown.clear();
+    writeFile(Carte_Acti_DFCF::mapFileName(), head + "<path id=\"33\" d=\"m 100,100 50,0 0,50 z\"/></svg>");
+    Carte_Acti_DFCF window(context);
+    window.resize(700, 800);
+    auto* map = window.findChild<DepartmentMapWidget*>("Picture1");
+    ASSERT_TRUE(map->hasMap());
+    EXPECT_TRUE(messages.shown.isEmpty());
+    // The triangle is painted green well beyond its number box.
+    const QImage image = map->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int green = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            green += image.pixel(x, y) == QColor(128, 255, 128).rgb();
+    const QRectF label = map->labelRect(33);
+    EXPECT_GT(green, 2 * label.width() * label.height());
+}
+
 TEST_F(CarteWindowTest, EveryDepartmentShowsItsStateColourAtTheDefaultSizeTheInsetIncluded)
 {
     writeLog({});

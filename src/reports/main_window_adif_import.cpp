@@ -1,3 +1,4 @@
+#include "platform/data_dir.h"
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
 #include "reports/adif_import_window.h"
@@ -9,7 +10,7 @@
 void Main::wireAdifImport()
 {
     connect(Mnu_Import_ADIF, &QAction::triggered, this, [this, preview = QPointer<Import_ADIF>()]() mutable {
-        const QString path = ctx.fileDialogs->openFileName(QStringLiteral("Importer un fichier ADIF"), ctx.dataDir,
+        const QString path = ctx.fileDialogs->openFileName(QStringLiteral("Importer un fichier ADIF"), operatorFolder(),
                                                            QStringLiteral("Fichiers ADIF (*.adi *.adx *.ADI *.ADX);;Tous les fichiers (*)"));
         if (path.isEmpty())
             return;

@@ -59,13 +59,5 @@
         <comment>All other platforms</comment>
         <translation>Dossier</translation>
     </message>
-    <message>
-        <source>%1 File</source>
-        <translation>Fichier %1</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
 </context>
 </TS>

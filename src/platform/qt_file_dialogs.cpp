@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QScreen>
+#include <QTreeView>
 
 namespace {
 
@@ -37,6 +39,13 @@ QString chosenFile(QFileDialog::AcceptMode mode, const QString& caption, const Q
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setViewMode(QFileDialog::Detail);
     dialog.setProxyModel(new FrenchFileDetails(&dialog));
+    // Size, type and date as wide as their titles and contents; the name takes the rest.
+    if (auto* view = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     // Room for every column of the list: name, size, type and date.
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() - QSize(40, 80) : QSize(1240, 720);

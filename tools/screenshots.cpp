@@ -67,7 +67,7 @@ void save(QWidget* window, const QString& dir, const QString& name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    installFrenchTranslations(app);
+    installFrenchTranslations(app, {QStringLiteral(DFCF_TRANSLATIONS_DIR)});
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;

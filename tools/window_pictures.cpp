@@ -59,7 +59,7 @@ void shootWindow(QWidget* window, const QString& name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    installFrenchTranslations(app);
+    installFrenchTranslations(app, {QStringLiteral(DFCF_TRANSLATIONS_DIR)});
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "reports/report_file.h"
+#include "shell/column_header_widget.h"
 #include "shell/app_context.h"
 #include <QComboBox>
 #include <QFontDatabase>
@@ -47,18 +48,16 @@ Aff_Contacte::Aff_Contacte(AppContext& context, QWidget* parent) : QWidget(paren
     auto* Frame2 = named(new QGroupBox, "Frame2");
     auto* listLayout = new QVBoxLayout(Frame2);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    // The header's blanks put each title over its column when the header is
-    // about three quarters as wide per character as the rows.
-    Label2 = named(new QLabel(QStringLiteral(" ")), "Label2");
-    QFont condensed = fixed;
-    condensed.setStretch(77);
-    Label2->setFont(condensed);
+    Label2 = named(new ColumnHeader(QStringLiteral(" "), {}), "Label2");
+    Label2->setFont(fixed);
     Liste_DFCF_Contacte = named(new QListWidget, "Liste_DFCF_Contacte");
     Liste_DFCF_Contacte->setFont(fixed);
     Liste_DFCF_Contacte->setUniformItemSizes(true);
     Liste_DFCF_Contacte->setStyleSheet(QStringLiteral("QListWidget { background-color: #ffffc0; color: black; }"));
     Liste_DFCF_Contacte->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(70, QLatin1Char('0'))) + 30,
                                         QFontMetrics(fixed).height() * 20);
+    // The rows start inside the list's frame and item margin.
+    Label2->setContentsMargins(Liste_DFCF_Contacte->frameWidth() + 3, 0, 0, 0);
     listLayout->addWidget(Label2);
     listLayout->addWidget(Liste_DFCF_Contacte, 1);
     layout->addWidget(Frame2, 1);
@@ -83,7 +82,7 @@ QDate Aff_Contacte::today() const { return ctx.clock->now().toLocalTime().date()
 
 void Aff_Contacte::showList()
 {
-    Label2->setText(contactedHeader());
+    Label2->setCaption(contactedHeader(), contactedHeaderColumns());
     const ContactedRead read = readContactedList(ctx.dataDir, ctx.Indicatif_Station, Bande_D->currentText());
     if (!read.result) {
         ctx.messages->info(read.result.text());

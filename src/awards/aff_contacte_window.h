@@ -3,6 +3,7 @@
 #include <QWidget>
 
 struct AppContext;
+class ColumnHeader;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -32,7 +33,7 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Compt_V = nullptr;
     QLabel* Label4 = nullptr;
-    QLabel* Label2 = nullptr;
+    ColumnHeader* Label2 = nullptr;
     QListWidget* Liste_DFCF_Contacte = nullptr;
     QPushButton* Enregistrer = nullptr;
     QPushButton* Imprimer = nullptr;

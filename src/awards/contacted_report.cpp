@@ -42,6 +42,8 @@ QString contactedHeader()
     return QStringLiteral("   Ref             Nom du Chateau                      Date      Indicatif         QSL");
 }
 
+QList<int> contactedHeaderColumns() { return {2, 9, 41, 51, 64}; }
+
 ContactedList contactedList(const QStringList& logLines, const QString& group)
 {
     ContactedList list;

@@ -10,8 +10,10 @@
 // The 65-character row of a log line: reference, castle, date, callsign and
 // QSL mark, each cut at its full width.
 QString contactedRow(const QString& logLine);
-// The column header shown above the rows.
+// The column header shown above the rows, and the row column (1-based) each
+// of its titles stands over: Ref, Nom du Chateau, Date, Indicatif, QSL.
 QString contactedHeader();
+QList<int> contactedHeaderColumns();
 
 struct ContactedList {
     QString group;      // the band group the rows were built for

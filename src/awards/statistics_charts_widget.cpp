@@ -2,6 +2,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QDateTime>
 #include <QDateTimeAxis>
@@ -9,8 +10,11 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
+#include <algorithm>
 
 namespace {
+
+constexpr int uprightYearsFrom = 10;
 
 const StatGroup awardGroups[] = {StatGroup::HF, StatGroup::VHF, StatGroup::UHF};
 
@@ -61,25 +65,40 @@ qint64 monthStart(int key)
 
 void addThreshold(QChart* chart, const CastleThreshold& threshold, qint64 from, qint64 to)
 {
-    // The labels of the three groups stand apart, so that close limits
-    // (75 and 150 on a scale of 1500) stay readable.
-    const int place = threshold.group == StatGroup::HF ? 1 : threshold.group == StatGroup::VHF ? 3 : 5;
     auto* line = new QLineSeries;
     line->setObjectName(QString::fromLatin1(thresholdSeriesName));
     line->setName(threshold.label);
-    const qint64 labelAt = from + (to - from) * place / 6;
     line->append(from, threshold.castles);
-    line->append(labelAt, threshold.castles);
     line->append(to, threshold.castles);
-    QPen pen(groupColour(threshold.group), 1.5, Qt::DashLine);
-    line->setPen(pen);
-    line->setPointLabelsFormat(threshold.label);
-    line->setPointLabelsColor(groupColour(threshold.group).darker(130));
-    line->setPointLabelsVisible(true);
-    line->setPointConfiguration(0, QXYSeries::PointConfiguration::LabelVisibility, false);
-    line->setPointConfiguration(2, QXYSeries::PointConfiguration::LabelVisibility, false);
+    line->setPen(QPen(groupColour(threshold.group), 1.5, Qt::DashLine));
     chart->addSeries(line);
     chart->legend()->markers(line).constFirst()->setVisible(false);
+}
+
+// The limits are named on an axis of their own at the right of the plot,
+// where no curve nor the date axis can run over their names. Limits closer
+// than a line of text on the scale share one name.
+void nameThresholds(QChart* chart, const QList<CastleThreshold>& thresholds, const QValueAxis* counts)
+{
+    QList<CastleThreshold> ordered = thresholds;
+    std::sort(ordered.begin(), ordered.end(),
+              [](const CastleThreshold& a, const CastleThreshold& b) { return a.castles < b.castles; });
+    const double tooClose = (counts->max() - counts->min()) / 20;
+    QList<std::pair<QString, int>> names;
+    for (const CastleThreshold& threshold : ordered) {
+        if (!names.isEmpty() && threshold.castles - names.last().second < tooClose)
+            names.last() = {names.last().first + QStringLiteral(", ") + threshold.label, threshold.castles};
+        else
+            names.append({threshold.label, threshold.castles});
+    }
+    auto* axis = new QCategoryAxis;
+    axis->setObjectName(QString::fromLatin1(thresholdSeriesName));
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setGridLineVisible(false);
+    for (const auto& [label, castles] : names)
+        axis->append(label, castles);
+    axis->setRange(counts->min(), counts->max());
+    chart->addAxis(axis, Qt::AlignRight);
 }
 
 void attach(QChart* chart, QAbstractAxis* x, QAbstractAxis* y)
@@ -164,7 +183,10 @@ QChart* progressChart(const LogStatistics& stats, GroupChoice group)
     x->setRange(QDateTime::fromMSecsSinceEpoch(monthStart(first), Qt::UTC),
                 QDateTime::fromMSecsSinceEpoch(monthStart(last), Qt::UTC));
     x->setTickCount(qBound(2, last - first + 1, 5));
-    attach(chart, x, countAxis(QStringLiteral("Châteaux"), highest));
+    QValueAxis* counts = countAxis(QStringLiteral("Châteaux"), highest);
+    attach(chart, x, counts);
+    if (!thresholds.isEmpty())
+        nameThresholds(chart, thresholds, counts);
     return chart;
 }
 
@@ -194,6 +216,10 @@ QChart* yearsChart(const LogStatistics& stats, GroupChoice group)
     chart->addSeries(series);
     auto* x = new QBarCategoryAxis;
     x->append(years);
+    // Many years side by side leave each label less room than "2024" needs:
+    // upright, they stay whole.
+    if (years.size() > uprightYearsFrom)
+        x->setLabelsAngle(-90);
     attach(chart, x, countAxis(QStringLiteral("Châteaux"), highest));
     return chart;
 }

@@ -1,6 +1,7 @@
 #include "castles/cluster_window.h"
 #include "castles/web_pages.h"
 #include "logbook/station.h"
+#include "platform/qt_web_menu.h"
 #include "platform/settings.h"
 #include "shell/app_context.h"
 #include <QComboBox>
@@ -45,6 +46,7 @@ Cluster::Cluster(AppContext& context, QWidget* parent) : QWidget(parent, Qt::Win
     bar->addWidget(Afficher);
 
     WebBrowser1 = new QWebEngineView;
+    useFrenchWebMenu(WebBrowser1);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);

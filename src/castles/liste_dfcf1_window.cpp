@@ -1,5 +1,6 @@
 #include "castles/liste_dfcf1_window.h"
 #include "castles/web_pages.h"
+#include "platform/qt_web_menu.h"
 #include "shell/app_context.h"
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -11,6 +12,7 @@ Liste_DFCF1::Liste_DFCF1(AppContext& context, QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Liste des DFCF par département - ") + parseServerAddress(server).url.host());
     setModal(true);
     WebBrowser1 = new QWebEngineView;
+    useFrenchWebMenu(WebBrowser1);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -38,3 +38,11 @@ QString dataDirectory()
         seedDataDirectory(dir, QDir(exeDir).filePath(QStringLiteral("../share/kor-dfcf")));
     return dir;
 }
+
+QString operatorFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}

@@ -18,3 +18,8 @@ QString chooseDataDirectory(const DataDirChoice& choice);
 
 // Copies each shipped file that the data directory lacks; never replaces one.
 void seedDataDirectory(const QString& dataDir, const QString& assetDir);
+
+// Where the file choosers open: a folder the operator finds in his file
+// manager (Documents, else the home folder), not the data directory, which an
+// installed program keeps in a hidden folder.
+QString operatorFolder();

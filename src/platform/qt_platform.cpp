@@ -1,6 +1,5 @@
 #include "platform/qt_platform.h"
 #include <QApplication>
-#include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -130,22 +129,4 @@ Result QtPrinter::drawImage(QPainter& painter, const QByteArray& png, int used)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRect(QPoint((room.width() - size.width()) / 2, used), size), image);
     return Result::success();
-}
-
-QString QtFileDialogs::saveFileName(const QString& caption, const QString& proposedPath, const QString& filter)
-{
-    return QFileDialog::getSaveFileName(activeWindow(), caption, proposedPath, filter, nullptr,
-                                        QFileDialog::DontUseNativeDialog);
-}
-
-QString QtFileDialogs::openFileName(const QString& caption, const QString& folder, const QString& filter)
-{
-    return QFileDialog::getOpenFileName(activeWindow(), caption, folder, filter, nullptr,
-                                        QFileDialog::DontUseNativeDialog);
-}
-
-QString QtFileDialogs::existingFolder(const QString& caption, const QString& folder)
-{
-    return QFileDialog::getExistingDirectory(activeWindow(), caption, folder,
-                                             QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }

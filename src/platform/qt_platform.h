@@ -54,7 +54,8 @@ private:
 };
 
 // Qt's own file dialogs, not the desktop's: their texts follow the French
-// translation the program loads.
+// translation the program loads, sizes and dates are French, and they open
+// large enough to show every column.
 class QtFileDialogs final : public FileDialogs {
 public:
     QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter) override;

@@ -1,18 +1,36 @@
 #include "platform/qt_translations.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-bool installFrenchTranslations(QCoreApplication& app)
+namespace {
+
+bool install(QCoreApplication& app, const QLocale& locale, const QString& name, const QString& folder)
 {
-    const QLocale french(QLocale::French, QLocale::France);
-    QLocale::setDefault(french);
     auto* translator = new QTranslator(&app);
-    if (!translator->load(french, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!translator->load(locale, name, QStringLiteral("_"), folder)) {
         delete translator;
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace
+
+QStringList ownTranslationFolders()
+{
+    const QDir exeDir(QCoreApplication::applicationDirPath());
+    return {exeDir.filePath(QStringLiteral("translations")), exeDir.filePath(QStringLiteral("../share/kor-dfcf/translations"))};
+}
+
+bool installFrenchTranslations(QCoreApplication& app, const QStringList& ownFolders)
+{
+    const QLocale french(QLocale::French, QLocale::France);
+    QLocale::setDefault(french);
+    for (const QString& folder : ownFolders)
+        if (install(app, french, QStringLiteral("kor_dfcf_qt"), folder))
+            break;
+    return install(app, french, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

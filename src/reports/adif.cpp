@@ -166,5 +166,7 @@ AdifExport exportAdif(const QString& dataDir, const QString& callsign)
         writeFileAtomically(dir.filePath(name), dir.filePath(name + QStringLiteral(".tmp")), adifDocument(callsign, log.lines));
     if (!written)
         return {written, {}, {}};
-    return {Result::success(), name, QStringLiteral("Le fichier a été enregistré sous le nom : ") + name};
+    return {Result::success(), name,
+            QStringLiteral("Le fichier a été enregistré sous le nom : ") + name + QStringLiteral("\r\ndans le dossier : ")
+                + QDir::toNativeSeparators(dir.absolutePath())};
 }

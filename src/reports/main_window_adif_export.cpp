@@ -1,4 +1,5 @@
 #include "platform/clock.h"
+#include "platform/data_dir.h"
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
 #include "reports/adif_standard.h"
@@ -11,7 +12,7 @@ void Main::wireAdifExport()
     connect(Mnu_ADIF_Standard, &QAction::triggered, this, [this] {
         const QString chosen = ctx.fileDialogs->saveFileName(
             QStringLiteral("Exporter le log pour un autre logiciel"),
-            QDir(ctx.dataDir).filePath(standardFileName(ctx.Indicatif_Station)),
+            QDir(operatorFolder()).filePath(standardFileName(ctx.Indicatif_Station)),
             QStringLiteral("Fichiers ADIF (*.adi *.adx);;ADIF (*.adi);;ADIF en XML (*.adx)"));
         if (chosen.isEmpty())
             return;

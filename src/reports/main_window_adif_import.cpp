@@ -1,3 +1,4 @@
+#include "platform/data_dir.h"
 #include "platform/file_dialogs.h"
 #include "reports/adif_import_window.h"
 #include "shell/main_window.h"
@@ -6,7 +7,7 @@
 void Main::wireAdifImport()
 {
     connect(Mnu_Import_ADIF, &QAction::triggered, this, [this, preview = QPointer<Import_ADIF>()]() mutable {
-        const QString path = ctx.fileDialogs->openFileName(QStringLiteral("Importer un fichier ADIF"), ctx.dataDir,
+        const QString path = ctx.fileDialogs->openFileName(QStringLiteral("Importer un fichier ADIF"), operatorFolder(),
                                                            QStringLiteral("Fichiers ADIF (*.adi *.adx *.ADI *.ADX);;Tous les fichiers (*)"));
         if (path.isEmpty())
             return;

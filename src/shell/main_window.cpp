@@ -256,10 +256,11 @@ void Main::centreOnScreen(QWidget* window)
 
 void Main::load()
 {
-    // As large as a 1280x800 screen allows, title bar and task bar included.
+    // The screen less room for the title bar and task bar: a larger screen
+    // shows more of the log. Wider than the list's rows would only add blank.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() - QSize(20, 60) : QSize(1260, 740);
-    resize(std::min(room.width(), 1260), std::min(room.height(), 740));
+    resize(room.boundedTo(QSize(1680, 1400)));
     centreOnScreen(this);
     ctx.Indicatif_Station = storedStation(*ctx.settings);
     showStation();

@@ -1,6 +1,7 @@
 #include "awards/aff_contacte_window.h"
 #include "awards/contacted_report.h"
 #include "platform/text_file.h"
+#include "shell/column_header_widget.h"
 #include "support/test_env.h"
 #include <QComboBox>
 #include <QLabel>
@@ -95,6 +96,15 @@ TEST_F(ContactedTest, WindowListsSavesAndPrintsTheGroupOfTheLastDisplay)
     EXPECT_EQ(window.findChild<QLabel*>("Compt_C")->text(), "2");
     EXPECT_EQ(window.findChild<QLabel*>("Compt_V")->text(), "1");
     EXPECT_EQ(window.findChild<QLabel*>("Label2")->text(), contactedHeader());
+    // Each title stands over the first character of its column, in the rows' font.
+    auto* header = window.findChild<ColumnHeader*>("Label2");
+    EXPECT_EQ(header->font(), list->font());
+    const QString aligned = header->alignedText();
+    const QString shown = row(nice);
+    for (const auto& [title, value] : {std::pair{"Ref", "06005"}, {"Nom du Chateau", "Nice"}, {"Date", "06/03/09"},
+                                       {"Indicatif", "F6ABC"}})
+        EXPECT_EQ(aligned.indexOf(QLatin1String(title)), shown.indexOf(QLatin1String(value), 0, Qt::CaseInsensitive)) << title;
+    EXPECT_EQ(aligned.indexOf(QLatin1String("QSL")) + 1, shown.size() - 1);
     EXPECT_TRUE(save->isEnabled());
 
     band->setCurrentText("VHF"); // chosen, not displayed: the HF rows are still listed

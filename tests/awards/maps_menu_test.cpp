@@ -3,6 +3,7 @@
 #include "shell/main_window.h"
 #include "support/test_env.h"
 #include <QAction>
+#include <QDir>
 
 using MapsMenus = DataDirTest;
 
@@ -14,7 +15,7 @@ TEST_F(MapsMenus, AdifMapAndContactedListOpenFromTheirMenus)
     Main main(context);
 
     main.Mnu_ADIF->trigger();
-    EXPECT_EQ(messages.last(), QStringLiteral("Le fichier a été enregistré sous le nom : F5ABC_P_DFCF.adi"));
+    EXPECT_EQ(messages.last(), QStringLiteral("Le fichier a été enregistré sous le nom : F5ABC_P_DFCF.adi\r\ndans le dossier : ") + QDir::toNativeSeparators(dir.path()));
     EXPECT_TRUE(readFile("F5ABC_P_DFCF.adi").contains("<call:5>F6AAA"));
 
     main.Mnu_Carte_HB->trigger();

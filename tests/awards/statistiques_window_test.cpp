@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -71,6 +72,13 @@ TEST_F(StatistiquesTest, ChartsShowOneLinePerGroupTheirThresholdsAndTheBars)
     // Every group has one confirmation: its first award is its next goal.
     EXPECT_EQ(names(lines(progress, true)),
               (QStringList{"HF de Base : 30", "VHF de Base : 10", "UHF de Base : 5"}));
+    // Their names stand on an axis right of the plot, never over a curve.
+    for (QAbstractSeries* series : progress->series())
+        EXPECT_FALSE(qobject_cast<QLineSeries*>(series)->pointLabelsVisible());
+    auto* limitNames = qobject_cast<QCategoryAxis*>(progress->axes(Qt::Vertical).value(1));
+    ASSERT_NE(limitNames, nullptr);
+    EXPECT_EQ(limitNames->alignment(), Qt::AlignRight);
+    EXPECT_EQ(limitNames->categoriesLabels(), (QStringList{"UHF de Base : 5", "VHF de Base : 10", "HF de Base : 30"}));
 
     auto* years = qobject_cast<QBarSeries*>(chart(window, "Graphique_Annees")->series().value(0));
     ASSERT_NE(years, nullptr);
@@ -78,6 +86,8 @@ TEST_F(StatistiquesTest, ChartsShowOneLinePerGroupTheirThresholdsAndTheBars)
     EXPECT_EQ(years->barSets()[0]->label(), "Contactés");
     EXPECT_EQ(years->barSets()[0]->at(0), 4);
     EXPECT_EQ(years->barSets()[1]->at(0), 3);
+    auto* yearAxis = qobject_cast<QBarCategoryAxis*>(chart(window, "Graphique_Annees")->axes(Qt::Horizontal).value(0));
+    EXPECT_EQ(yearAxis->labelsAngle(), 0);
     auto* bands = qobject_cast<QBarCategoryAxis*>(chart(window, "Graphique_Bandes")->axes(Qt::Horizontal).value(0));
     ASSERT_NE(bands, nullptr);
     EXPECT_EQ(bands->categories(), (QStringList{"10 Mhz", "14 Mhz", "144 Mhz", "432 Mhz"}));
@@ -91,6 +101,8 @@ TEST_F(StatistiquesTest, ChartsShowOneLinePerGroupTheirThresholdsAndTheBars)
     for (QLineSeries* line : lines(progress, true))
         limits << int(line->at(0).y());
     EXPECT_EQ(limits, (QList<int>{30, 1500, 3000}));
+    EXPECT_EQ(qobject_cast<QCategoryAxis*>(progress->axes(Qt::Vertical).value(1))->categoriesLabels(),
+              (QStringList{"HF de Base : 30", "HF Honneur : 1500", "HF Trophé : 3000"}));
     bands = qobject_cast<QBarCategoryAxis*>(chart(window, "Graphique_Bandes")->axes(Qt::Horizontal).value(0));
     EXPECT_EQ(bands->categories(), QStringList{"14 Mhz"});
 }
@@ -140,4 +152,24 @@ TEST_F(DataDirTest, StatisticsOfAMissingOrOneMonthLogDrawWithoutData)
     ASSERT_EQ(progress->series().size(), 3); // UHF and its two limits
     EXPECT_EQ(qobject_cast<QLineSeries*>(progress->series()[0])->count(), 1);
     EXPECT_EQ(qobject_cast<QLineSeries*>(progress->series()[1])->at(0).y(), 5);
+}
+
+TEST(StatisticsCharts, ThirtyTwoYearsAndCloseLimitsKeepTheirLabelsWhole)
+{
+    QStringList log;
+    for (int year = 1994; year < 2026; ++year)
+        log << qsoLine("F6AAA", "77", "77121", QStringLiteral("01/01/%1").arg(year % 100, 2, 10, QLatin1Char('0')),
+                       "10:00", "14 Mhz", true);
+    const LogStatistics stats = computeStatistics(log);
+    std::unique_ptr<QChart> years(yearsChart(stats, std::nullopt));
+    auto* axis = qobject_cast<QBarCategoryAxis*>(years->axes(Qt::Horizontal).value(0));
+    EXPECT_EQ(axis->count(), 32);
+    EXPECT_EQ(axis->labelsAngle(), -90);
+
+    // 32 HF confirmations on a scale of about 1600: the next VHF and UHF
+    // limits (10 and 5) would print one over the other.
+    std::unique_ptr<QChart> progress(progressChart(stats, std::nullopt));
+    auto* names = qobject_cast<QCategoryAxis*>(progress->axes(Qt::Vertical).value(1));
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(names->categoriesLabels(), (QStringList{"UHF de Base : 5, VHF de Base : 10", "HF Honneur : 1500"}));
 }

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QWebEngineView>
 #include <algorithm>
@@ -145,4 +146,36 @@ TEST_F(WebPagesTest, TheMainWindowOpensEachPageOnceAndTheCastleListModally)
     QTest::mouseClick(main.Command1, Qt::LeftButton); // returns once the list is closed
     EXPECT_TRUE(modal);
     EXPECT_EQ(shown, QUrl(server.url() + "/selecdept.html"));
+}
+
+TEST_F(WebPagesTest, RightClickOnAPageOpensTheProgramsFrenchMenu)
+{
+    server.answer("/reglement.html",
+                  {200, "<html><body style='margin:0'><a href='/selecdept.html' style='display:block;font-size:60px'>"
+                        "Liste</a></body></html>", "text/html"});
+    Reglement window(context);
+    bool loaded = false;
+    QObject::connect(window.WebBrowser1, &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
+    window.resize(400, 300);
+    window.show();
+    ASSERT_TRUE(waitUntil([&] { return loaded; }, 60000));
+    QMenu* menu = nullptr;
+    // The page answers the click once it has painted: click until a menu comes.
+    ASSERT_TRUE(waitUntil([&] {
+        QTest::mouseClick(window.WebBrowser1->focusProxy(), Qt::RightButton, {}, QPoint(20, 30));
+        QTest::qWait(100);
+        menu = window.WebBrowser1->findChild<QMenu*>();
+        return menu && menu->isVisible();
+    }, 20000));
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts << action->text();
+    EXPECT_EQ(texts, (QStringList{"Copier l'adresse du lien", "", "Page précédente", "Page suivante", "Actualiser"}));
+    EXPECT_FALSE(menu->actions()[2]->isEnabled()) << "no page before this one";
+    menu->close();
+
+    Cluster cluster(context);
+    Liste_DFCF1 list(context);
+    for (const QWebEngineView* view : {cluster.WebBrowser1, list.WebBrowser1})
+        EXPECT_EQ(view->contextMenuPolicy(), Qt::CustomContextMenu);
 }

@@ -96,7 +96,9 @@ TEST(DebianPackage, HoldsTheProgramItsFilesAndStartsAsAFirstInstallation)
     EXPECT_EQ(fields.value("Version"), DFCF_VERSION);
     EXPECT_EQ(fields.value("Architecture"), arch);
     EXPECT_EQ(fields.value("Section"), "hamradio");
-    for (const char* library : {"libc6", "libqt6core6", "libqt6widgets6", "libqt6charts6", "libqt6printsupport6"})
+    // Qt's packages only recommend its window system plugins and its French texts.
+    for (const char* library : {"libc6", "libqt6core6", "libqt6widgets6", "libqt6charts6", "libqt6printsupport6",
+                                "qt6-qpa-plugins", "qt6-translations-l10n", "libqt6webenginecore6-bin"})
         EXPECT_TRUE(fields.value("Depends").contains(QLatin1String(library))) << library << " in " << fields.value("Depends").toStdString();
     EXPECT_TRUE(fields.value("Description").contains("castles of France"));
     EXPECT_TRUE(fields.value("Description").contains("châteaux de France"));
@@ -104,7 +106,9 @@ TEST(DebianPackage, HoldsTheProgramItsFilesAndStartsAsAFirstInstallation)
     const QString root = w.filePath("root");
     ASSERT_EQ(run("dpkg-deb", {"-x", deb, root}).exitCode, 0);
     QStringList expected = {"usr/bin/KOR_DFCF", "usr/share/applications/kor-dfcf.desktop",
-                            "usr/share/icons/hicolor/scalable/apps/kor-dfcf.svg"};
+                            "usr/share/icons/hicolor/scalable/apps/kor-dfcf.svg", "usr/share/doc/kor-dfcf/copyright",
+                            "usr/share/doc/kor-dfcf/changelog.gz", "usr/share/man/man1/KOR_DFCF.1.gz",
+                            "usr/share/kor-dfcf/translations/kor_dfcf_qt_fr.qm"};
     const QStringList assets = QDir(DFCF_ASSET_DIR).entryList(QDir::Files);
     for (const QString& asset : assets)
         expected << "usr/share/kor-dfcf/" + asset;
@@ -121,7 +125,7 @@ TEST(DebianPackage, HoldsTheProgramItsFilesAndStartsAsAFirstInstallation)
     ASSERT_TRUE(reportFile.open(QIODevice::ReadOnly)) << start.output.toStdString();
     const QStringList seen = QString::fromUtf8(reportFile.readAll()).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(seen, (QStringList{"message\t\\r\\nPremiere installation, vous devez entrer votre Indicatif\\r\\n\\r\\n",
-                                 "station", "main\t  KOR_DFCF    Revision  " DFCF_VERSION "\tF5ABC"}))
+                                 "station", "main\t  KOR_DFCF    Revision  " DFCF_VERSION "\tF5ABC\tPropriétés de l'imprimante"}))
         << start.output.toStdString();
     EXPECT_EQ(start.exitCode, 0) << start.output.toStdString();
 
@@ -133,4 +137,23 @@ TEST(DebianPackage, HoldsTheProgramItsFilesAndStartsAsAFirstInstallation)
     QFile settings(home + "/.config/DFCF/DFCF.conf");
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_TRUE(settings.readAll().contains("=F5ABC"));
+
+    // Installed with apt-get without the recommended packages, on a system
+    // that has nothing yet (an empty package status): every package the
+    // program needs comes with it.
+    if (QStandardPaths::findExecutable(QStringLiteral("apt-get")).isEmpty()
+        || run(QStringLiteral("apt-cache"), {"show", "libc6"}).exitCode != 0)
+        GTEST_SKIP() << "apt-get or its package lists are missing (apt-get update)";
+    const QString noPackages = w.filePath("status");
+    QFile(noPackages).open(QIODevice::WriteOnly);
+    const Outcome install = run(QStringLiteral("apt-get"), {"install", "--simulate", "--no-install-recommends", "-o",
+                                                            "Dir::State::status=" + noPackages, deb});
+    ASSERT_EQ(install.exitCode, 0) << install.output.toStdString();
+    QStringList installed;
+    for (const QString& line : install.output.split('\n'))
+        if (line.startsWith(QLatin1String("Inst ")))
+            installed << line.section(' ', 1, 1);
+    for (const char* needed : {"kor-dfcf", "qt6-qpa-plugins", "qt6-translations-l10n", "libqt6webenginecore6-bin",
+                               "libhamlib4"})
+        EXPECT_TRUE(installed.contains(QLatin1String(needed))) << needed << " in " << installed.join(' ').toStdString();
 }

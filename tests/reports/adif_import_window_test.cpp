@@ -1,6 +1,7 @@
 #include "logbook/log_list_model.h"
 #include "platform/file_lock.h"
 #include "reports/adif_import_fixture.h"
+#include "platform/data_dir.h"
 #include "reports/adif_import_window.h"
 #include "shell/main_window.h"
 #include <QAction>
@@ -64,7 +65,7 @@ TEST_F(AdifImportWindowTest, PreviewShowsEveryFateAndImporterWritesAndReloadsThe
 {
     Import_ADIF* window = open(file);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(fileDialogs.proposed, QStringList{dir.path()});
+    EXPECT_EQ(fileDialogs.proposed, QStringList{operatorFolder()});
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Importer un fichier ADIF"));
     EXPECT_EQ(window->Fichier->text(), QStringLiteral("Fichier : peer.adi"));
     EXPECT_EQ(window->Compte->text(), QStringLiteral("À importer : 1    Déjà dans le log : 1    Château déjà contacté : 0    "

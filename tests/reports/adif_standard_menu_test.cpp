@@ -1,17 +1,18 @@
+#include "platform/data_dir.h"
 #include "shell/main_window.h"
 #include "support/test_env.h"
 #include <QAction>
 
 using StandardAdifMenu = DataDirTest;
 
-TEST_F(StandardAdifMenu, OffersTheDataDirectoryAndTellsWhatWasWritten)
+TEST_F(StandardAdifMenu, OffersTheOperatorsFolderAndTellsWhatWasWritten)
 {
     writeLog({qsoLine("F5XYZ", "77", "77121", "05/03/09", "14:32", "14 Mhz", true, "Château de Vaux", "CW", "Émile")});
     Main main(context);
     messages.shown.clear();
 
     main.Mnu_ADIF_Standard->trigger(); // cancelled: nothing written, nothing said
-    EXPECT_EQ(fileDialogs.proposed, QStringList{path("F5ABC_standard.adi")});
+    EXPECT_EQ(fileDialogs.proposed, QStringList{QDir(operatorFolder()).filePath("F5ABC_standard.adi")});
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_FALSE(exists("F5ABC_standard.adi"));
 

@@ -124,7 +124,7 @@ TEST_F(AdifExportTest, WritesHeaderAndOneRecordPerQsoAndSkipsBlankLines)
 
     ASSERT_TRUE(done.result.ok) << done.result.text().toStdString();
     EXPECT_EQ(done.fileName, "F5ABC_DFCF.adi");
-    EXPECT_EQ(done.message, QStringLiteral("Le fichier a été enregistré sous le nom : F5ABC_DFCF.adi"));
+    EXPECT_EQ(done.message, QStringLiteral("Le fichier a été enregistré sous le nom : F5ABC_DFCF.adi\r\ndans le dossier : ") + QDir::toNativeSeparators(dir.path()));
     const QByteArray expected =
         "Exportation du log de la station F5ABC au format ADIF\r\n"
         "\r\n"
@@ -147,7 +147,7 @@ TEST_F(AdifExportTest, AnEmptyLogGivesTheHeaderOnlyAndAPortableStationNamesItsOw
     writeLog({});
     const AdifExport done = exportAdif(context.dataDir, context.Indicatif_Station);
     ASSERT_TRUE(done.result.ok);
-    EXPECT_EQ(done.message, QStringLiteral("Le fichier a été enregistré sous le nom : F5ABC_P_DFCF.adi"));
+    EXPECT_EQ(done.message, QStringLiteral("Le fichier a été enregistré sous le nom : F5ABC_P_DFCF.adi\r\ndans le dossier : ") + QDir::toNativeSeparators(dir.path()));
     const QStringList lines = splitLines(fromWindows1252(readFile("F5ABC_P_DFCF.adi")));
     EXPECT_EQ(lines, QStringList({"Exportation du log de la station F5ABC/P au format ADIF", "", programLine, "", "", "<eoh>"}));
 }

@@ -6,12 +6,16 @@
 #include "support/test_env.h"
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -72,6 +76,20 @@ TEST(FrenchTexts, QtsOwnDialogsAndMenusSpeakFrench)
     for (const char* english : {"Print", "Cancel", "Properties"})
         EXPECT_FALSE(printTexts.contains(english)) << english;
 
+    // Its "Propriétés" window, whose texts Qt's French catalogue lacks.
+    QStringList properties;
+    driver.then([&](QDialog& window) {
+        properties << window.windowTitle();
+        for (const QTabWidget* tabs : window.findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                properties << tabs->tabText(i);
+    });
+    print.findChild<QPushButton*>("properties")->click();
+    EXPECT_EQ(properties.value(0), QStringLiteral("Propriétés de l'imprimante"));
+    EXPECT_TRUE(properties.contains(QStringLiteral("Avancé"))) << properties.join('|').toStdString();
+    for (const char* english : {"Printer Properties", "Advanced", "Job Options"})
+        EXPECT_FALSE(properties.contains(english)) << english;
+
     QFileDialog files(nullptr, QStringLiteral("Exporter"));
     files.setOption(QFileDialog::DontUseNativeDialog);
     files.setAcceptMode(QFileDialog::AcceptSave);
@@ -88,6 +106,52 @@ TEST(FrenchTexts, QtsOwnDialogsAndMenusSpeakFrench)
     EXPECT_TRUE(menuTexts.contains("Coller")) << menuTexts.join('|').toStdString();
     EXPECT_FALSE(menuTexts.contains("Paste"));
     EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
+}
+
+TEST(FrenchTexts, FileChoosersShowEveryColumnWithFrenchSizesAndDates)
+{
+    QTemporaryDir folder;
+    const QString file = QDir(folder.path()).filePath(QStringLiteral("F6ABC.adi"));
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+    written.write(QByteArray(1536, 'x'));
+    written.flush();
+    written.setFileTime(QDateTime(QDate(2026, 12, 8), QTime(15, 46)), QFileDevice::FileModificationTime);
+    written.close();
+
+    QtFileDialogs dialogs;
+    ModalDriver driver;
+    QStringList details;
+    bool everyColumnShown = false;
+    driver.then([&](QDialog& window) {
+        auto& chooser = static_cast<QFileDialog&>(window);
+        auto* view = chooser.findChild<QTreeView*>();
+        ASSERT_TRUE(view);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) == 1; }, 5000));
+        for (int column = 0; column < view->model()->columnCount(view->rootIndex()); ++column)
+            details << view->model()->index(0, column, view->rootIndex()).data().toString();
+        const QHeaderView* header = view->header();
+        everyColumnShown = header->sectionPosition(3) + header->sectionSize(3) <= view->viewport()->width();
+        for (int column = 0; column < header->count(); ++column)
+            everyColumnShown = everyColumnShown && header->sectionSize(column) >= header->sectionSizeHint(column);
+        chooser.selectFile(file);
+        window.accept();
+    });
+    EXPECT_EQ(dialogs.openFileName(QStringLiteral("Importer"), folder.path(), QStringLiteral("ADIF (*.adi)")), file);
+    ASSERT_EQ(details.size(), 4);
+    EXPECT_EQ(details[0], "F6ABC.adi");
+    EXPECT_EQ(details[1], "1,5 ko");
+    EXPECT_EQ(details[3], "08/12/2026 15:46");
+    EXPECT_TRUE(everyColumnShown);
+
+    // A save offers the proposed name in the proposed folder.
+    driver.then([&](QDialog& window) {
+        auto& chooser = static_cast<QFileDialog&>(window);
+        EXPECT_EQ(chooser.directory().absolutePath(), QDir(folder.path()).absolutePath());
+        window.accept();
+    });
+    const QString proposed = QDir(folder.path()).filePath(QStringLiteral("F5ABC_standard.adi"));
+    EXPECT_EQ(dialogs.saveFileName(QStringLiteral("Exporter"), proposed, QStringLiteral("ADIF (*.adi)")), proposed);
 }
 
 TEST_F(PlacementTest, FirstInstallationStationWindowIsCentredWithItsFinalSize)

@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     qunsetenv("DFCF_DATA_DIR");
     QApplication app(argc, argv);
     // As the program does: window tests see the French texts of Qt's own buttons.
-    installFrenchTranslations(app);
+    installFrenchTranslations(app, {QStringLiteral(DFCF_TRANSLATIONS_DIR)});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

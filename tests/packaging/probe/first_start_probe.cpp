@@ -17,7 +17,8 @@ namespace {
 // message box, gives the station window a callsign, and once the main window
 // shows that station, writes its last report line and ends the program.
 // Report lines (file named by DFCF_PROBE_REPORT): "message<TAB>text",
-// "station", "main<TAB>title<TAB>station label".
+// "station", "main<TAB>title<TAB>station label<TAB>the printer properties'
+// title, which only the program's own French texts translate".
 class Probe : public QObject {
 public:
     Probe() : report(qEnvironmentVariable("DFCF_PROBE_REPORT"))
@@ -80,7 +81,9 @@ private:
         auto* station = main->findChild<QLabel*>(QStringLiteral("I_Station"));
         if (!station || station->text() == QLatin1String("FXXXX") || main->windowTitle().isEmpty())
             return;
-        write(QStringLiteral("main\t%1\t%2").arg(main->windowTitle(), station->text()));
+        write(QStringLiteral("main\t%1\t%2\t%3")
+                  .arg(main->windowTitle(), station->text(),
+                       QCoreApplication::translate("QPrintPropertiesDialog", "Printer Properties")));
         done = true;
     }
 

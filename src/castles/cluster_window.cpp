@@ -1,7 +1,7 @@
 #include "castles/cluster_window.h"
 #include "castles/web_pages.h"
 #include "logbook/station.h"
-#include "platform/qt_web_menu.h"
+#include "platform/messages.h"
 #include "platform/settings.h"
 #include "shell/app_context.h"
 #include <QComboBox>
@@ -10,7 +10,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#ifdef DFCF_WEB_VIEW
+#include "platform/qt_web_menu.h"
 #include <QWebEngineView>
+#endif
 
 Cluster::Cluster(AppContext& context, QWidget* parent) : QWidget(parent, Qt::Window), ctx(context)
 {
@@ -45,12 +48,17 @@ Cluster::Cluster(AppContext& context, QWidget* parent) : QWidget(parent, Qt::Win
     bar->addWidget(Bande_CL);
     bar->addWidget(Afficher);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+#ifdef DFCF_WEB_VIEW
     WebBrowser1 = new QWebEngineView;
     useFrenchWebMenu(WebBrowser1);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
     layout->addWidget(WebBrowser1, 1);
+#else
+    // The page opens in the operator's browser: the window keeps the band choice only.
+    layout->addStretch();
+#endif
 
     connect(Afficher, &QPushButton::clicked, this, &Cluster::Afficher_Cluster);
     Bande_CL->setCurrentIndex(clusterBandIndex(ctx.settings->read(ctx.stationSection(), Keys::BandeCluster, QStringLiteral("0"))));
@@ -62,5 +70,10 @@ void Cluster::Afficher_Cluster()
     const int index = Bande_CL->currentIndex();
     ctx.settings->write(ctx.stationSection(), Keys::BandeCluster, QString::number(index));
     shown = pageUrl(clusterServer(*ctx.settings), clusterPath(index));
+#ifdef DFCF_WEB_VIEW
     WebBrowser1->load(shown);
+#else
+    if (const Result opened = openInBrowser(*ctx.browser, shown); !opened)
+        ctx.messages->info(opened.text());
+#endif
 }

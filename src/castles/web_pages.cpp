@@ -1,4 +1,5 @@
 #include "castles/web_pages.h"
+#include "platform/browser.h"
 #include "platform/settings.h"
 #include "logbook/station.h"
 #include <QRegularExpression>
@@ -129,4 +130,14 @@ QString clusterPath(int index)
     if (code == QLatin1String("HF") || code == QLatin1String("VHF"))
         return QStringLiteral("/dxc/top_250_") + code + QStringLiteral(".html");
     return QStringLiteral("/dxc/top_50_") + code + QStringLiteral("_MHz.html");
+}
+
+Result openInBrowser(Browser& browser, const QUrl& url)
+{
+    if (browser.open(url))
+        return Result::success();
+    return Result::failure(QStringLiteral("Aucun navigateur Internet n'a pu ouvrir la page %1 : vérifiez qu'un "
+                                          "navigateur est installé et choisi comme navigateur par défaut, puis "
+                                          "recommencez.")
+                               .arg(url.toString()));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/result.h"
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -51,3 +52,7 @@ const QList<ClusterBand>& clusterBands();
 int clusterBandIndex(const QString& stored);
 // Page of the entry at index (an index outside the list gives entry 0).
 QString clusterPath(int index);
+
+class Browser;
+// Opens a page in the operator's browser; a failure says so in French.
+Result openInBrowser(Browser& browser, const QUrl& url);

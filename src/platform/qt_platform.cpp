@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -33,6 +34,8 @@ void QtSettings::write(const QString& section, const QString& key, const QString
     store->setValue(section + '/' + key, value);
     store->sync();
 }
+
+bool QtBrowser::open(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 bool takeEarlierSettings(QSettings& ours, const QSettings& earlier)
 {

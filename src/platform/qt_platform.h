@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/browser.h"
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
@@ -63,7 +64,12 @@ public:
     QString existingFolder(const QString& caption, const QString& folder) override;
 };
 
-class QSettings;
+// The desktop's default browser.
+class QtBrowser final : public Browser {
+public:
+    bool open(const QUrl& url) override;
+};
+
 // Copies every value of an earlier program's settings store into `ours` when
 // ours holds none yet; true when it did. The earlier store is only read.
 bool takeEarlierSettings(QSettings& ours, const QSettings& earlier);

@@ -3,6 +3,7 @@
 #include "logbook/station.h"
 #include <QString>
 
+class Browser;
 class Clock;
 class FileDialogs;
 class Http;
@@ -22,6 +23,7 @@ struct AppContext {
     Printer* printer = nullptr;
     Http* http = nullptr;
     FileDialogs* fileDialogs = nullptr;
+    Browser* browser = nullptr; // where web pages open in builds without a web view
     Rig* rig = nullptr; // the radio's control library; none in most tests
     // Follows the radio (set by the main window when a rig is given);
     // rigControl->tune(hz) tunes the radio while following is on.

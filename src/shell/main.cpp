@@ -33,6 +33,7 @@ int main(int argc, char* argv[])
     SystemClock clock;
     QtPrinter printer;
     QtFileDialogs fileDialogs;
+    QtBrowser browser;
     AppContext context;
     context.dataDir = dataDir;
     context.messages = &messages;
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     context.clock = &clock;
     context.printer = &printer;
     context.fileDialogs = &fileDialogs;
+    context.browser = &browser;
     QtHttp http;
     context.http = &http;
     HamlibRig rig;

@@ -1,6 +1,4 @@
 #include "castles/cluster_window.h"
-#include "castles/liste_dfcf1_window.h"
-#include "castles/reglement_window.h"
 #include "castles/web_pages.h"
 #include "loopback_server.h"
 #include "shell/main_window.h"
@@ -10,8 +8,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QWebEngineView>
 #include <algorithm>
+#ifdef DFCF_WEB_VIEW
+#include "castles/liste_dfcf1_window.h"
+#include "castles/reglement_window.h"
+#include <QWebEngineView>
+#endif
 
 namespace {
 
@@ -74,6 +76,20 @@ TEST(ServerAddresses, SettingsThenEnvironmentOverrideTheDefaults)
     qunsetenv("DFCF_SERVER_URL");
 }
 
+TEST(Browser, APageNoBrowserTakesIsSaidInFrench)
+{
+    FakeBrowser browser;
+    const QUrl page("http://127.0.0.1:9/reglement.html");
+    EXPECT_TRUE(openInBrowser(browser, page));
+    browser.takes = false;
+    const Result failed = openInBrowser(browser, page);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(failed.message, "Aucun navigateur Internet n'a pu ouvrir la page http://127.0.0.1:9/reglement.html : "
+                              "vérifiez qu'un navigateur est installé et choisi comme navigateur par défaut, puis "
+                              "recommencez.");
+    EXPECT_EQ(browser.opened, QList<QUrl>({page, page}));
+}
+
 TEST_F(WebPagesTest, TheClusterWindowRemembersTheBandPerStation)
 {
     {
@@ -101,6 +117,7 @@ TEST_F(WebPagesTest, TheClusterWindowRemembersTheBandPerStation)
     EXPECT_EQ(settings.values.value("Setup F5ABC/bande Cluster"), QStringLiteral("11"));
 }
 
+#ifdef DFCF_WEB_VIEW
 TEST_F(WebPagesTest, ARealWebViewShowsTheClusterPageFromTheServer)
 {
     server.answer("/dxc/top_50_14_MHz.html",
@@ -179,3 +196,19 @@ TEST_F(WebPagesTest, RightClickOnAPageOpensTheProgramsFrenchMenu)
     for (const QWebEngineView* view : {cluster.WebBrowser1, list.WebBrowser1})
         EXPECT_EQ(view->contextMenuPolicy(), Qt::CustomContextMenu);
 }
+#else
+// Built without a web view, the program hands each page to the operator's browser.
+TEST_F(WebPagesTest, TheMainWindowOpensEachPageInTheBrowser)
+{
+    Main main(context);
+    main.show();
+    main.Mnu_Reglement->trigger();
+    QTest::mouseClick(main.Command1, Qt::LeftButton);
+    main.Mnu_Cluster->trigger();
+    EXPECT_EQ(browser.opened, QList<QUrl>({QUrl(server.url() + "/reglement.html"), QUrl(server.url() + "/selecdept.html"),
+                                           QUrl(server.url() + "/dxc/top_250_HF.html")}));
+    browser.takes = false;
+    main.Mnu_Reglement->trigger();
+    EXPECT_TRUE(messages.last().startsWith("Aucun navigateur Internet n'a pu ouvrir la page "));
+}
+#endif

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
@@ -62,6 +63,17 @@ public:
     {
         jobs << job;
         return outcome;
+    }
+};
+
+class FakeBrowser final : public Browser {
+public:
+    QList<QUrl> opened;  // every address asked for, taken or not
+    bool takes = true;   // false: no browser answers
+    bool open(const QUrl& url) override
+    {
+        opened << url;
+        return takes;
     }
 };
 

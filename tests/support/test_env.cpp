@@ -14,6 +14,7 @@ DataDirTest::DataDirTest()
     context.clock = &clock;
     context.printer = &printer;
     context.fileDialogs = &fileDialogs;
+    context.browser = &browser;
     context.Indicatif_Station = QStringLiteral("F5ABC");
 }
 

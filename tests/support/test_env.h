@@ -31,6 +31,7 @@ protected:
     FixedClock clock;
     FakePrinter printer;
     FakeFileDialogs fileDialogs;
+    FakeBrowser browser;
     AppContext context;
 };
 

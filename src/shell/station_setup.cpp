@@ -29,9 +29,9 @@ CallsignCheck checkCallsign(const QString& upperEntry)
     return {};
 }
 
-StationLog prepareStationLog(const QString& dataDir, const QString& callsign)
+PreparedStation prepareStationLog(const QString& dataDir, const QString& callsign)
 {
-    StationLog outcome;
+    PreparedStation outcome;
     const LogStore store(dataDir, callsign);
     outcome.created = !QFileInfo::exists(store.path()) && !QFileInfo(store.path()).isSymLink();
     if (outcome.created) {

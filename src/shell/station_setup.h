@@ -14,14 +14,14 @@ struct CallsignCheck {
 // The entry as validated: upper case, then 1 to 12 characters of A-Z, 0-9, "_".
 CallsignCheck checkCallsign(const QString& upperEntry);
 
-struct StationLog {
+struct PreparedStation {
     Result result;        // failure: the station must not be switched
     bool created = false; // the station had no log: a new station
 };
 // Makes sure the station has a log that can be read, creating it from the
 // template when there is no file of that name. An existing file is never
 // replaced, even when it cannot be read.
-StationLog prepareStationLog(const QString& dataDir, const QString& callsign);
+PreparedStation prepareStationLog(const QString& dataDir, const QString& callsign);
 
 // Makes the station the configured one; a new station starts on the first
 // band and mode, a known one keeps its choices.

@@ -107,7 +107,7 @@ void Station::validate()
         return;
     }
     // The station in force stays so until the new one has a log that can be read.
-    const StationLog log = prepareStationLog(ctx.dataDir, callsign);
+    const PreparedStation log = prepareStationLog(ctx.dataDir, callsign);
     if (!log.result) {
         refuse(log.result.text());
         return;

@@ -1,7 +1,8 @@
 ; The Windows installer: makensis -DVERSION=x.y.z -DSTAGE=<folder> -DOUTFILE=<setup.exe>
 ; STAGE holds bin\, plugins\, translations\ and share\kor-dfcf\ as the
 ; program runs from them.
-Unicode true
+; A 64-bit installer: Wine and Windows run it without a 32-bit layer.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 

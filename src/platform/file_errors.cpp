@@ -16,7 +16,9 @@ QString fileErrorText(int errorNumber, FileAction action, const QString& path)
     const bool reading = action == FileAction::Read;
     switch (errorNumber) {
     case ENOSPC:
+#ifdef EDQUOT // no quotas on Windows
     case EDQUOT:
+#endif
         return QStringLiteral("Le disque est plein : libérez de la place sur le disque puis recommencez.");
     case EROFS:
         return QStringLiteral("Le disque est en lecture seule : rendez-le accessible en écriture ou placez le "

@@ -78,7 +78,9 @@ TEST(FileErrorText, EachErrorNumberSaysTheCauseAndWhatToDo)
     const auto write = [&](int error) { return fileErrorText(error, FileAction::Write, file); };
     const auto read = [&](int error) { return fileErrorText(error, FileAction::Read, file); };
     EXPECT_EQ(write(ENOSPC), "Le disque est plein : libérez de la place sur le disque puis recommencez.");
+#ifdef EDQUOT
     EXPECT_EQ(write(EDQUOT), write(ENOSPC));
+#endif
     EXPECT_EQ(write(EROFS), "Le disque est en lecture seule : rendez-le accessible en écriture ou placez le dossier "
                             "de données sur un autre disque.");
     EXPECT_EQ(write(EACCES), "Pas le droit d'écrire dans le dossier /data/DFCF : donnez ce droit à votre compte ou "

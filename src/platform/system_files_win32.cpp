@@ -103,6 +103,10 @@ bool replaceFile(const QString& from, const QString& to)
         if (MoveFileExW(native(from), native(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         const DWORD error = GetLastError();
+        if (error == ERROR_ACCESS_DENIED && QFileInfo(to).isDir()) {
+            errno = EISDIR;  // Windows says "access denied" for a folder bearing the file's name
+            return false;
+        }
         const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
         if (!busy || attempt == 40) {
             errno = errnoOf(error);

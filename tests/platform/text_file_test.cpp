@@ -12,6 +12,10 @@ TEST(Windows1252, EveryDefinedByteMatchesQtsCodecAndEveryByteRoundTrips)
     const QString decoded = fromWindows1252(all);
     EXPECT_EQ(toWindows1252(decoded), all);
     QStringDecoder qt("windows-1252");
+#ifdef _WIN32
+    if (!qt.isValid())
+        GTEST_SKIP() << "Qt built without ICU has no Windows-1252 codec to compare with";
+#endif
     ASSERT_TRUE(qt.isValid());
     const QString reference = qt(all);
     for (int b = 0; b < 256; ++b) {

@@ -77,24 +77,26 @@ TEST(FileErrorText, EachErrorNumberSaysTheCauseAndWhatToDo)
     const QString file = QStringLiteral("/data/DFCF/F5ABC_DFCF.log");
     const auto write = [&](int error) { return fileErrorText(error, FileAction::Write, file); };
     const auto read = [&](int error) { return fileErrorText(error, FileAction::Read, file); };
+    // The folder as the operator's system writes it ("Z:\\data\\DFCF" on Windows).
+    const QString folder = QDir::toNativeSeparators(QFileInfo(file).absolutePath());
     EXPECT_EQ(write(ENOSPC), "Le disque est plein : libérez de la place sur le disque puis recommencez.");
 #ifdef EDQUOT
     EXPECT_EQ(write(EDQUOT), write(ENOSPC));
 #endif
     EXPECT_EQ(write(EROFS), "Le disque est en lecture seule : rendez-le accessible en écriture ou placez le dossier "
                             "de données sur un autre disque.");
-    EXPECT_EQ(write(EACCES), "Pas le droit d'écrire dans le dossier /data/DFCF : donnez ce droit à votre compte ou "
-                             "choisissez un autre dossier de données.");
+    EXPECT_EQ(write(EACCES), QStringLiteral("Pas le droit d'écrire dans le dossier %1 : donnez ce droit à votre compte "
+                                            "ou choisissez un autre dossier de données.").arg(folder));
     EXPECT_EQ(write(EPERM), write(EACCES));
     EXPECT_EQ(read(EACCES), "Pas le droit de lire le fichier F5ABC_DFCF.log : donnez ce droit à votre compte puis "
                             "recommencez.");
     EXPECT_EQ(write(EISDIR), "Un dossier porte le nom de ce fichier (F5ABC_DFCF.log) : renommez ou déplacez ce "
                              "dossier puis recommencez.");
-    EXPECT_EQ(write(ENOENT), "Le dossier /data/DFCF n'existe plus : recréez-le ou choisissez un autre dossier de "
-                             "données.");
+    EXPECT_EQ(write(ENOENT), QStringLiteral("Le dossier %1 n'existe plus : recréez-le ou choisissez un autre dossier "
+                                            "de données.").arg(folder));
     EXPECT_EQ(read(ENOENT), "Le fichier F5ABC_DFCF.log est introuvable : vérifiez le dossier de données.");
-    EXPECT_EQ(write(ENOTDIR), "Un fichier porte le nom d'un des dossiers du chemin /data/DFCF : renommez ce fichier "
-                              "puis recommencez.");
+    EXPECT_EQ(write(ENOTDIR), QStringLiteral("Un fichier porte le nom d'un des dossiers du chemin %1 : renommez ce "
+                                             "fichier puis recommencez.").arg(folder));
     EXPECT_EQ(write(EIO), "Le disque a signalé une erreur de lecture ou d'écriture : vérifiez le disque (ou la clé "
                           "USB) et son branchement puis recommencez.");
     EXPECT_EQ(write(EMFILE), "Trop de fichiers sont ouverts : fermez d'autres programmes puis recommencez.");

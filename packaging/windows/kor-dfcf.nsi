@@ -1,5 +1,5 @@
 ; The Windows installer: makensis -DVERSION=x.y.z -DSTAGE=<folder> -DOUTFILE=<setup.exe>
-; STAGE holds bin\, plugins\, translations\ and share\kor-dfcf\ as the
+; STAGE holds bin\, plugins\ and share\kor-dfcf\ as the
 ; program runs from them.
 ; A 64-bit installer: Wine and Windows run it without a 32-bit layer.
 Target amd64-unicode
@@ -37,7 +37,8 @@ FunctionEnd
 
 Section
   SetShellVarContext all
-  ; An earlier version's program files are replaced as a whole.
+  ; An earlier version's program files are replaced as a whole (translations\
+  ; was left by the first ones).
   RMDir /r "$INSTDIR\bin"
   RMDir /r "$INSTDIR\plugins"
   RMDir /r "$INSTDIR\translations"

@@ -32,5 +32,12 @@ bool installFrenchTranslations(QCoreApplication& app, const QStringList& ownFold
     for (const QString& folder : ownFolders)
         if (install(app, french, QStringLiteral("kor_dfcf_qt"), folder))
             break;
-    return install(app, french, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (install(app, french, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return true;
+    // A Qt built without its translations (the Windows one) finds Qt's
+    // catalogue among ours.
+    for (const QString& folder : ownFolders)
+        if (install(app, french, QStringLiteral("qtbase"), folder))
+            return true;
+    return false;
 }

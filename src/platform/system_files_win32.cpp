@@ -137,6 +137,11 @@ bool folderWritable(const QString& folder)
 // A living owner keeps its lock file open and lets others only read it.
 bool lockFileAbandoned(const QString& lockPath)
 {
+    // A folder in the lock's place is held by no one, and cannot be opened
+    // as the lock is.
+    const DWORD attributes = GetFileAttributesW(native(lockPath));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return true;
     const HANDLE file = CreateFileW(native(lockPath), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)

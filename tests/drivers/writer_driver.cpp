@@ -14,6 +14,10 @@
 #include <QThread>
 #include <QWidget>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -83,6 +87,9 @@ int write(const QString& what, const QString& dir, const QString& call, int paus
 
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY); // the same bytes as on Linux: no "\r" added before "\n"
+#endif
     const QStringList args = [&] {
         QStringList list;
         for (int i = 1; i < argc; ++i)

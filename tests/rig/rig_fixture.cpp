@@ -72,21 +72,23 @@ void Rigctld::stop()
     process.waitForFinished(3000);
 }
 
-bool Rigctld::send(const QString& command)
+bool Rigctld::send(const QStringList& commands)
 {
     // rigctld serves the program's polling at the same time, and a slow
-    // (sanitized) run can miss its answer: the command, which sets a value,
-    // is simply sent again.
+    // (sanitized, or Wine) run can miss its answer: the commands, which set
+    // values, are simply sent again. One connection for all of them: under
+    // Wine, rigctld.exe sometimes leaves a new connection unanswered.
+    const QByteArray lines = commands.join(QLatin1Char('\n')).toLatin1() + '\n';
     for (int attempt = 0; attempt < 3; ++attempt) {
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, port);
         if (!socket.waitForConnected(2000))
             continue;
-        socket.write(command.toLatin1() + '\n');
+        socket.write(lines);
         QByteArray answer;
-        while (!answer.contains('\n') && socket.waitForReadyRead(2000))
+        while (answer.count("RPRT") < commands.size() && socket.waitForReadyRead(2000))
             answer += socket.readAll();
-        if (answer.startsWith("RPRT 0"))
+        if (answer.count("RPRT 0") == commands.size())
             return true;
     }
     return false;

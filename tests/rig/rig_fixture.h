@@ -31,7 +31,7 @@ public:
     bool start(quint16 onPort);
     void stop();
     // Sends one command ("F 14205000", "M USB 0"); true on "RPRT 0".
-    bool send(const QString& command);
+    bool send(const QStringList& commands);
     quint16 port = 0;
 
 private:

@@ -29,8 +29,7 @@ protected:
     }
     void tuneRadio(const char* hz, const char* mode)
     {
-        ASSERT_TRUE(radio.send(QString("F %1").arg(hz)));
-        ASSERT_TRUE(radio.send(QString("M %1 0").arg(mode)));
+        ASSERT_TRUE(radio.send({QString("F %1").arg(hz), QString("M %1 0").arg(mode)}));
     }
     Rigctld radio;
 };

@@ -178,7 +178,7 @@ TEST_F(TwoWritersTest, AFolderNamedLikeALockIsReportedAtStartAndAtSaveWithoutHan
                                 "dossier puis recommencez.\r\n"
                                 "Le log s'ouvre quand même ; n'ouvrez pas une deuxième copie du programme sur ce "
                                 "dossier tant que ce verrou reste.\npret\n")
-                  .arg(QDir(dir.path()).canonicalPath()));
+                  .arg(QDir::toNativeSeparators(QDir(dir.path()).canonicalPath())));
     started->kill();
 
     QElapsedTimer timer;

@@ -1,7 +1,7 @@
 #include "entry/saisie_widget.h"
 #include "logbook/log_line.h"
 #include "logbook/log_list_model.h"
-#include "logbook/log_store.h"
+#include "logbook/log_session.h"
 #include "logbook/station.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
@@ -97,10 +97,8 @@ void SaisieFrame::deleteSelected()
         return;
     }
     if (ctx().messages->askYesNo(QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
-        LogStore store = ctx().logStore();
-        const Result deleted = store.Supprime_QSO(selectedPosition, Ligne_Selectionnee);
+        const Result deleted = main.session().Supprime_QSO(selectedPosition, Ligne_Selectionnee);
         if (deleted) {
-            main.Charge_Log();
             main.selectLastLine();
         } else {
             ctx().messages->info(deleted.text());

@@ -103,7 +103,7 @@ private:
     Ligne_Log typedQso() const;
     bool recheckAll();
     bool writeQso(const QString& line);
-    int savedRow(const QString& line) const;
+    int savedRow() const;
     void tellMissingPrenoms();
     void tellMissingCastles();
 

@@ -10,6 +10,35 @@ void LogListModel::setLines(QStringList lines)
     endResetModel();
 }
 
+void LogListModel::lineInserted(QStringList lines, int row)
+{
+    beginInsertRows({}, row, row);
+    logLines = std::move(lines);
+    endInsertRows();
+    renumberFrom(row + 1);
+}
+
+void LogListModel::lineReplaced(QStringList lines, int row)
+{
+    logLines = std::move(lines);
+    emit dataChanged(index(row), index(row));
+}
+
+void LogListModel::lineRemoved(QStringList lines, int row)
+{
+    beginRemoveRows({}, row, row);
+    logLines = std::move(lines);
+    endRemoveRows();
+    renumberFrom(row);
+}
+
+// Each row shows its number: the rows after an inserted or removed one change.
+void LogListModel::renumberFrom(int row)
+{
+    if (row < logLines.size())
+        emit dataChanged(index(row), index(int(logLines.size()) - 1), {Qt::DisplayRole});
+}
+
 QString LogListModel::logLine(int row) const { return row >= 0 && row < logLines.size() ? logLines[row] : QString(); }
 
 QString LogListModel::rowText(int row) const

@@ -11,6 +11,11 @@ public:
 
     explicit LogListModel(QObject* parent = nullptr);
     void setLines(QStringList lines);
+    // The lines after one row was inserted, replaced or removed: the views
+    // move that row only, and renumber the rows after it.
+    void lineInserted(QStringList lines, int row);
+    void lineReplaced(QStringList lines, int row);
+    void lineRemoved(QStringList lines, int row);
     const QStringList& lines() const { return logLines; }
     QString logLine(int row) const;
     QString rowText(int row) const; // the Ligne_Liste of the row
@@ -19,5 +24,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    void renumberFrom(int row);
+
     QStringList logLines;
 };

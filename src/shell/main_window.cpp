@@ -5,6 +5,7 @@
 #include "logbook/log_check.h"
 #include "logbook/list_row.h"
 #include "logbook/log_list_model.h"
+#include "logbook/log_session.h"
 #include "logbook/log_store.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -50,7 +51,14 @@ QPushButton* namedButton(const char* name, const QString& text)
 Main::Main(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(context)
 {
     setObjectName(QStringLiteral("Main"));
-    model = new LogListModel(this);
+    logSession = new LogSession(ctx.dataDir, ctx.clock, this);
+    model = logSession->model();
+    // A change made through the session is the log read again, for the
+    // windows that follow it; a full read says so itself (Charge_Log).
+    connect(logSession, &LogSession::changed, this, [this](const LogChange& change) {
+        if (change.kind != LogChange::Kind::Loaded)
+            emit logReloaded();
+    });
     buildControls();
     buildMenus();
     wireStation();
@@ -297,25 +305,17 @@ void Main::showStation()
 
 bool Main::Charge_Log()
 {
-    const LogStore store = ctx.logStore();
-    LinesRead log = store.read();
-    if (log.status == ReadStatus::NotFound) {
-        model->setLines({});
+    const LogSession::Opened log = logSession->open(ctx.Indicatif_Station);
+    if (!log) {
         Frame3->setEnabled(false);
         setLogActionsEnabled(false);
-        recoverMissingLog();
+        if (log.status == ReadStatus::NotFound)
+            recoverMissingLog();
+        else
+            ctx.messages->info(QStringLiteral("Impossible de lire le log %1.\r\n%2").arg(logFileName(ctx.Indicatif_Station), log.error));
         return false;
     }
-    if (log.status == ReadStatus::Error) {
-        model->setLines({});
-        Frame3->setEnabled(false);
-        setLogActionsEnabled(false);
-        ctx.messages->info(QStringLiteral("Impossible de lire le log %1.\r\n%2").arg(logFileName(ctx.Indicatif_Station), log.error));
-        return false;
-    }
-    const QString notice = nonQsoLines.notice(store.path(), log.lines);
-    model->setLines(std::move(log.lines));
-    if (!notice.isEmpty())
+    if (const QString notice = nonQsoLines.notice(logSession->path(), logSession->lines()); !notice.isEmpty())
         ctx.messages->info(notice);
     if (const QString warning = takeBackupWarning(); !warning.isEmpty())
         ctx.messages->info(warning);

@@ -11,6 +11,7 @@ class QListView;
 class QPushButton;
 class QTimer;
 class LogListModel;
+class LogSession;
 class SaisieFrame;
 
 // The main window: clock, menus, the entry frame and the log list. It lives
@@ -38,6 +39,7 @@ public:
     void Init_Saisie();
 
     AppContext& context() { return ctx; }
+    LogSession& session() { return *logSession; }
     LogListModel* logModel() const { return model; }
     QListView* logList() const { return Liste_DFCF; }
     SaisieFrame* entry() const { return Frame3; }
@@ -105,7 +107,7 @@ public:
     QPushButton* Command1 = nullptr;
 
 signals:
-    // The log was reloaded (after a change or a change of station).
+    // The log was read again or changed (a QSO saved, another station).
     void logReloaded();
     // A row was selected by the program; it acts as a click on that row.
     void rowSelected(int row);
@@ -137,6 +139,7 @@ private:
     void recoverMissingLog();
 
     AppContext& ctx;
+    LogSession* logSession = nullptr;
     LogListModel* model = nullptr;
     QListView* Liste_DFCF = nullptr;
     QLabel* Label_Liste_DFCF = nullptr;

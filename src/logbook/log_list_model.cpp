@@ -10,24 +10,24 @@ void LogListModel::setLines(QStringList lines)
     endResetModel();
 }
 
-void LogListModel::lineInserted(QStringList lines, int row)
+void LogListModel::insertLine(int row, const QString& line)
 {
     beginInsertRows({}, row, row);
-    logLines = std::move(lines);
+    logLines.insert(row, line);
     endInsertRows();
     renumberFrom(row + 1);
 }
 
-void LogListModel::lineReplaced(QStringList lines, int row)
+void LogListModel::replaceLine(int row, const QString& line)
 {
-    logLines = std::move(lines);
+    logLines[row] = line;
     emit dataChanged(index(row), index(row));
 }
 
-void LogListModel::lineRemoved(QStringList lines, int row)
+void LogListModel::removeLine(int row)
 {
     beginRemoveRows({}, row, row);
-    logLines = std::move(lines);
+    logLines.removeAt(row);
     endRemoveRows();
     renumberFrom(row);
 }

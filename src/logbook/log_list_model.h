@@ -11,11 +11,10 @@ public:
 
     explicit LogListModel(QObject* parent = nullptr);
     void setLines(QStringList lines);
-    // The lines after one row was inserted, replaced or removed: the views
-    // move that row only, and renumber the rows after it.
-    void lineInserted(QStringList lines, int row);
-    void lineReplaced(QStringList lines, int row);
-    void lineRemoved(QStringList lines, int row);
+    // One row changed: the views move that row only, and renumber the rows after it.
+    void insertLine(int row, const QString& line);
+    void replaceLine(int row, const QString& line);
+    void removeLine(int row);
     const QStringList& lines() const { return logLines; }
     QString logLine(int row) const;
     QString rowText(int row) const; // the Ligne_Liste of the row

@@ -47,6 +47,7 @@ LogSession::Stamp LogSession::stampOf(const QString& path) { return systemFiles:
 void LogSession::clear()
 {
     seen = {};
+    onDisk.clear();
     rows->setLines({});
     contacted.rebuild({});
     badLines = 0;
@@ -72,6 +73,7 @@ LogSession::Opened LogSession::readFromDisk()
         return {log.status, log.error};
     }
     seen = before;
+    onDisk = joinLines(log.lines);
     contacted.rebuild(log.lines);
     badLines = badLinesIn(log.lines);
     rows->setLines(std::move(log.lines));
@@ -85,7 +87,7 @@ CastleContact LogSession::Cherche_Chateau(const QString& ref, const QString& gro
     return contacted.find(ref, group);
 }
 
-Result LogSession::apply(const QString& scratchName, const std::function<Edit(const QStringList&)>& edit)
+Result LogSession::apply(const QString& scratchName, const std::function<Edit()>& edit)
 {
     const QString file = path();
     const FileLock lock(file);
@@ -97,80 +99,93 @@ Result LogSession::apply(const QString& scratchName, const std::function<Edit(co
         if (!read)
             return logReadFailure(file, {read.status, {}, read.error});
     }
-    Edit done = edit(lines());
+    const Edit done = edit();
     if (!done.result)
         return done.result;
     backupLogOncePerDay(dir, station, clock ? clock->now().toUTC().date() : QDate());
-    if (Result written = writeLinesAtomically(file, QDir(dir).filePath(scratchName), done.lines); !written)
+    if (Result written = writeFileAtomically(file, QDir(dir).filePath(scratchName), done.bytes); !written)
         return written;
     seen = stampOf(file);
-    learn(lines(), done);
+    onDisk = done.bytes;
+    learn(done);
     changedRow = done.change.row;
     emit changed(done.change);
     return Result::success();
 }
 
 // Memory follows the file just written, one row at a time.
-void LogSession::learn(const QStringList& before, Edit& done)
+void LogSession::learn(const Edit& done)
 {
     const int row = done.change.row;
-    const QString added = done.change.kind == LogChange::Kind::Removed ? QString() : done.lines[row];
-    const QString removed = done.change.kind == LogChange::Kind::Added || done.change.kind == LogChange::Kind::Inserted
-                                ? QString()
-                                : before[row];
-    badLines += (added.isNull() || isQsoLength(added.size()) ? 0 : 1) - (removed.isNull() || isQsoLength(removed.size()) ? 0 : 1);
+    const bool adds = done.change.kind != LogChange::Kind::Removed;
+    const QString removed = adds && done.change.kind != LogChange::Kind::Replaced ? QString() : lines()[row];
+    const auto bad = [](const QString& line) { return line.isNull() || isQsoLength(line.size()) ? 0 : 1; };
+    badLines += (adds ? bad(done.line) : 0) - bad(removed);
     switch (done.change.kind) {
-    case LogChange::Kind::Added: rows->lineInserted(std::move(done.lines), row); break;
-    case LogChange::Kind::Inserted: rows->lineInserted(std::move(done.lines), row); break;
-    case LogChange::Kind::Replaced: rows->lineReplaced(std::move(done.lines), row); break;
-    case LogChange::Kind::Removed: rows->lineRemoved(std::move(done.lines), row); break;
+    case LogChange::Kind::Added:
+    case LogChange::Kind::Inserted: rows->insertLine(row, done.line); break;
+    case LogChange::Kind::Replaced: rows->replaceLine(row, done.line); break;
+    case LogChange::Kind::Removed: rows->removeLine(row); break;
     case LogChange::Kind::Loaded: break;
     }
     if (done.change.kind == LogChange::Kind::Added)
-        contacted.learnAppended(added);
+        contacted.learnAppended(done.line);
+    else if (adds)
+        contacted.recheck(lines(), done.line);
     if (!removed.isNull())
         contacted.recheck(lines(), removed);
-    if (!added.isNull() && done.change.kind != LogChange::Kind::Added)
-        contacted.recheck(lines(), added);
+}
+
+QByteArray LogSession::splice(int from, int count, const QString& line) const
+{
+    // Every line takes its length in bytes plus CR LF: its place in the file
+    // is counted from the lengths alone.
+    const QStringList& all = lines();
+    qsizetype start = 0;
+    for (int i = 0; i < from; ++i)
+        start += all[i].size() + 2;
+    qsizetype end = start;
+    for (int i = from; i < from + count; ++i)
+        end += all[i].size() + 2;
+    QByteArray bytes;
+    bytes.reserve(onDisk.size() - (end - start) + (line.isNull() ? 0 : line.size() + 2));
+    bytes.append(QByteArrayView(onDisk).first(start));
+    if (!line.isNull())
+        bytes.append(toWindows1252(line)).append("\r\n");
+    bytes.append(QByteArrayView(onDisk).sliced(end));
+    return bytes;
 }
 
 Result LogSession::Ajoute_QSO(const QString& line)
 {
-    return apply(logScratchName, [&](const QStringList& current) {
-        QStringList next = current;
-        next.append(line);
-        return Edit{Result::success(), std::move(next), {LogChange::Kind::Added, int(current.size())}};
+    return apply(logScratchName, [&] {
+        const int row = int(lines().size());
+        return Edit{Result::success(), splice(row, 0, line), {LogChange::Kind::Added, row}, line};
     });
 }
 
 Result LogSession::Insere_QSO_Date(const QString& line)
 {
-    return apply(logDateScratchName, [&](const QStringList& current) {
-        const qsizetype row = datePlace(current, line);
-        QStringList next = current;
-        next.insert(row, line);
-        return Edit{Result::success(), std::move(next), {LogChange::Kind::Inserted, int(row)}};
+    return apply(logDateScratchName, [&] {
+        const int row = int(datePlace(lines(), line));
+        return Edit{Result::success(), splice(row, 0, line), {LogChange::Kind::Inserted, row}, line};
     });
 }
 
 Result LogSession::Remplace_QSO(int position, const QString& expected, const QString& line)
 {
-    return apply(logScratchName, [&](const QStringList& current) {
-        if (position < 0 || position >= current.size() || current[position] != expected)
-            return Edit{lineChangedFailure(), {}, {}};
-        QStringList next = current;
-        next[position] = line;
-        return Edit{Result::success(), std::move(next), {LogChange::Kind::Replaced, position}};
+    return apply(logScratchName, [&] {
+        if (position < 0 || position >= lines().size() || lines()[position] != expected)
+            return Edit{lineChangedFailure(), {}, {}, {}};
+        return Edit{Result::success(), splice(position, 1, line), {LogChange::Kind::Replaced, position}, line};
     });
 }
 
 Result LogSession::Supprime_QSO(int position, const QString& expected)
 {
-    return apply(logScratchName, [&](const QStringList& current) {
-        if (position < 0 || position >= current.size() || current[position] != expected)
-            return Edit{lineChangedFailure(), {}, {}};
-        QStringList next = current;
-        next.removeAt(position);
-        return Edit{Result::success(), std::move(next), {LogChange::Kind::Removed, position}};
+    return apply(logScratchName, [&] {
+        if (position < 0 || position >= lines().size() || lines()[position] != expected)
+            return Edit{lineChangedFailure(), {}, {}, {}};
+        return Edit{Result::success(), splice(position, 1, {}), {LogChange::Kind::Removed, position}, {}};
     });
 }

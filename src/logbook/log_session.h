@@ -64,21 +64,28 @@ signals:
 
 private:
     using Stamp = QByteArray; // systemFiles::fileStamp
+    // A change worked out on the file's bytes, applied to memory once written.
     struct Edit {
         Result result;
-        QStringList lines;
+        QByteArray bytes; // the whole new file
         LogChange change;
+        QString line; // the line added, inserted or put in place
     };
     static Stamp stampOf(const QString& path);
     Opened readFromDisk();
     void clear();
-    Result apply(const QString& scratchName, const std::function<Edit(const QStringList&)>& edit);
-    void learn(const QStringList& before, Edit& edit);
+    Result apply(const QString& scratchName, const std::function<Edit()>& edit);
+    void learn(const Edit& edit);
+    // The file's bytes with the lines from..from+count replaced by line (none when null).
+    QByteArray splice(int from, int count, const QString& line) const;
 
     QString dir;
     const Clock* clock;
     QString station;
     Stamp seen;
+    // What the file holds, as last read or written: the lines in Windows-1252,
+    // each ended by CR LF, one byte a character.
+    QByteArray onDisk;
     LogListModel* rows;
     ContactedCastles contacted;
     int badLines = 0; // lines of any length but a QSO line's, an empty last one included

@@ -7,7 +7,7 @@
 #include "platform/messages.h"
 #include "logbook/station.h"
 #include "platform/settings.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>

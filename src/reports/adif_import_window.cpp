@@ -4,7 +4,7 @@
 #include "platform/messages.h"
 #include "platform/worker_thread.h"
 #include "shell/main_window.h"
-#include "shell/named_widget.h"
+#include "widgets/named_widget.h"
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>

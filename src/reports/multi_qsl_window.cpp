@@ -1,5 +1,5 @@
 #include "reports/multi_qsl_window.h"
-#include "shell/named_widget.h"
+#include "widgets/named_widget.h"
 #include "logbook/station.h"
 #include "platform/messages.h"
 #include "reports/report_file.h"

@@ -1,8 +1,8 @@
 #include "reports/recherche_window.h"
-#include "shell/named_widget.h"
+#include "widgets/named_widget.h"
 #include "logbook/log_list_model.h"
 #include "platform/messages.h"
-#include "shell/column_header_widget.h"
+#include "widgets/column_header_widget.h"
 #include "shell/main_window.h"
 #include <QButtonGroup>
 #include <QFontDatabase>

@@ -10,7 +10,7 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "shell/column_header_widget.h"
+#include "widgets/column_header_widget.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 #include "logbook/log_check.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QMainWindow>
 #include <QPointer>
 
@@ -120,19 +120,19 @@ private:
     void showHistory();
 
     // Each subsystem connects its own menu items and buttons to its windows
-    // (shell/main_window_station.cpp, awards/main_window_awards.cpp, ...).
+    // (shell/main_window_station.cpp, shell/main_window_awards.cpp, one file a menu).
     void wireStation();
     void wireAwards();
     void wireMaps();
     void wireCastles();
     void wireSearch();
-    void wireEntry(); // entry/main_window_entry.cpp: the list, its buttons, the date menu
-    void wireAdifExport();  // reports/main_window_adif_export.cpp
-    void wireAdifImport();  // reports/main_window_adif_import.cpp
-    void wireStatistics();  // awards/main_window_statistics.cpp
-    void wireSettings();    // shell/main_window_settings.cpp: the servers
-    void wireRig();         // rig/main_window_rig.cpp
-    void wireCluster();     // cluster/main_window_cluster.cpp
+    void wireEntry(); // main_window_entry.cpp: the list, its buttons, the date menu
+    void wireAdifExport();  // main_window_adif_export.cpp
+    void wireAdifImport();  // main_window_adif_import.cpp
+    void wireStatistics();  // main_window_statistics.cpp
+    void wireSettings();    // main_window_settings.cpp: the servers
+    void wireRig();         // main_window_rig.cpp
+    void wireCluster();     // main_window_cluster.cpp
     // First installation: the message, then the station window, modally.
     void firstInstallation();
     // The log of the configured station is missing: the recovery window.

@@ -56,10 +56,19 @@ void LogSession::clear()
 LogSession::Opened LogSession::open(const QString& callsign)
 {
     station = callsign;
-    const Opened read = readFromDisk();
+    opened = readFromDisk();
     changedRow = -1;
     emit changed({LogChange::Kind::Loaded, -1});
-    return read;
+    return opened;
+}
+
+LogSession::Opened LogSession::reload(const QString& callsign)
+{
+    station = callsign;
+    opened = readFromDisk();
+    changedRow = -1;
+    emit changed({LogChange::Kind::Reloaded, -1});
+    return opened;
 }
 
 LogSession::Opened LogSession::readFromDisk()
@@ -126,7 +135,8 @@ void LogSession::learn(const Edit& done)
     case LogChange::Kind::Inserted: rows->insertLine(row, done.line); break;
     case LogChange::Kind::Replaced: rows->replaceLine(row, done.line); break;
     case LogChange::Kind::Removed: rows->removeLine(row); break;
-    case LogChange::Kind::Loaded: break;
+    case LogChange::Kind::Loaded:
+    case LogChange::Kind::Reloaded: break;
     }
     if (done.change.kind == LogChange::Kind::Added)
         contacted.learnAppended(done.line);

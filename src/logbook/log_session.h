@@ -11,7 +11,10 @@ class LogListModel;
 
 // What a change of the session did to its rows, for the windows that follow it.
 struct LogChange {
-    enum class Kind { Loaded, Added, Inserted, Replaced, Removed };
+    // Loaded: a station opened, or the file read again after another program
+    // changed it; Reloaded: read again at a window's request, after a routine
+    // rewrote the whole log (castle names, an import).
+    enum class Kind { Loaded, Reloaded, Added, Inserted, Replaced, Removed };
     Kind kind = Kind::Loaded;
     int row = -1; // the row added, inserted, replaced or removed
 };
@@ -38,7 +41,8 @@ public:
     // The log of a station, read from disk (station change, or a file
     // rewritten by another routine); memory is emptied when it cannot be read.
     Opened open(const QString& callsign);
-    Opened reload() { return open(station); }
+    Opened reload(const QString& callsign);
+    const Opened& lastOpened() const { return opened; }
 
     const QString& callsign() const { return station; }
     QString path() const;
@@ -82,6 +86,7 @@ private:
     QString dir;
     const Clock* clock;
     QString station;
+    Opened opened;
     Stamp seen;
     // What the file holds, as last read or written: the lines in Windows-1252,
     // each ended by CR LF, one byte a character.

@@ -56,8 +56,17 @@ Main::Main(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(cont
     // A change made through the session is the log read again, for the
     // windows that follow it; a full read says so itself (Charge_Log).
     connect(logSession, &LogSession::changed, this, [this](const LogChange& change) {
-        if (change.kind != LogChange::Kind::Loaded)
+        if (change.kind == LogChange::Kind::Loaded)
+            return;
+        if (change.kind != LogChange::Kind::Reloaded) {
             emit logReloaded();
+            return;
+        }
+        // A window had the whole log rewritten: the list shows it from its
+        // last line, and the entry starts again.
+        if (showLog(*logSession))
+            selectLastLine();
+        Init_Saisie();
     });
     buildControls();
     buildMenus();
@@ -305,7 +314,13 @@ void Main::showStation()
 
 bool Main::Charge_Log()
 {
-    const LogSession::Opened log = logSession->open(ctx.Indicatif_Station);
+    logSession->open(ctx.Indicatif_Station);
+    return showLog(*logSession);
+}
+
+bool Main::showLog(const LogSession& session)
+{
+    const LogSession::Opened& log = session.lastOpened();
     if (!log) {
         Frame3->setEnabled(false);
         setLogActionsEnabled(false);
@@ -315,7 +330,7 @@ bool Main::Charge_Log()
             ctx.messages->info(QStringLiteral("Impossible de lire le log %1.\r\n%2").arg(logFileName(ctx.Indicatif_Station), log.error));
         return false;
     }
-    if (const QString notice = nonQsoLines.notice(logSession->path(), logSession->lines()); !notice.isEmpty())
+    if (const QString notice = nonQsoLines.notice(session.path(), session.lines()); !notice.isEmpty())
         ctx.messages->info(notice);
     if (const QString warning = takeBackupWarning(); !warning.isEmpty())
         ctx.messages->info(warning);

@@ -133,6 +133,8 @@ private:
     void wireSettings();    // main_window_settings.cpp: the servers
     void wireRig();         // main_window_rig.cpp
     void wireCluster();     // main_window_cluster.cpp
+    // Shows the log the session has just read, or says why it could not.
+    bool showLog(const LogSession& session);
     // First installation: the message, then the station window, modally.
     void firstInstallation();
     // The log of the configured station is missing: the recovery window.

@@ -3,6 +3,7 @@
 #include "logbook/log_list_model.h"
 #include "logbook/log_session.h"
 #include "logbook/station.h"
+#include "logbook/station_settings.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
 #include "shell/main_window.h"
@@ -128,12 +129,12 @@ void SaisieFrame::chooseDateAuto()
     main.Mnu_Date_Auto->setChecked(true);
     main.Mnu_Date_Man->setChecked(false);
     Date_A->clear();
-    ctx().settings->write(ctx().stationSection(), Keys::DateAuto, QStringLiteral("Oui"));
+    StationSettings(*ctx().settings, ctx().Indicatif_Station).setDateAuto(true);
 }
 
 void SaisieFrame::chooseDateMan()
 {
     main.Mnu_Date_Auto->setChecked(false);
     main.Mnu_Date_Man->setChecked(true);
-    ctx().settings->write(ctx().stationSection(), Keys::DateAuto, QStringLiteral("Non"));
+    StationSettings(*ctx().settings, ctx().Indicatif_Station).setDateAuto(false);
 }

@@ -1,6 +1,7 @@
 #include "entry/saisie_widget.h"
 #include "logbook/bands.h"
 #include "logbook/station.h"
+#include "logbook/station_settings.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
 #include "shell/main_window.h"
@@ -199,15 +200,18 @@ void SaisieFrame::rememberIndex(QComboBox* combo)
     // A QSO being edited keeps the operator's own band and mode.
     if (Modification_En_Cours || combo->currentIndex() < 0 || combo->currentText() != combo->itemText(combo->currentIndex()))
         return;
-    const QString& key = combo == Mode_A ? Keys::ModeUtilise : Keys::BandeUtilisee;
-    ctx().settings->write(ctx().stationSection(), key, QString::number(combo->currentIndex()));
+    StationSettings station(*ctx().settings, ctx().Indicatif_Station);
+    if (combo == Mode_A)
+        station.setModeIndex(combo->currentIndex());
+    else
+        station.setBandIndex(combo->currentIndex());
 }
 
 void SaisieFrame::restoreIndexes()
 {
-    const QString section = ctx().stationSection();
-    Mode_A->setCurrentIndex(storedIndex(*ctx().settings, section, Keys::ModeUtilise, Mode_A->count()));
-    Bande_A->setCurrentIndex(storedIndex(*ctx().settings, section, Keys::BandeUtilisee, Bande_A->count()));
+    const StationSettings station(*ctx().settings, ctx().Indicatif_Station);
+    Mode_A->setCurrentIndex(station.modeIndex(Mode_A->count()));
+    Bande_A->setCurrentIndex(station.bandIndex(Bande_A->count()));
 }
 
 void SaisieFrame::resetFields(bool keepDate)

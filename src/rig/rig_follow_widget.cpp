@@ -1,6 +1,7 @@
 #include "rig/rig_follow_widget.h"
 #include "entry/saisie_widget.h"
 #include "logbook/station.h"
+#include "logbook/station_settings.h"
 #include "platform/settings.h"
 #include "rig/poste_radio_window.h"
 #include "rig/rig_bands.h"
@@ -63,16 +64,16 @@ void RigFollower::applyToEntry(const RigReading& reading)
     }
     SaisieFrame* entry = main.entry();
     if (const QString band = bandForFrequency(reading.hz); !band.isEmpty() && band != appliedBand) {
-        choose(entry->Bande_A, band, Keys::BandeUtilisee);
+        choose(entry->Bande_A, band);
         appliedBand = band;
     }
     if (const QString mode = modeForRig(reading.mode); !mode.isEmpty() && mode != appliedMode) {
-        choose(entry->Mode_A, mode, Keys::ModeUtilise);
+        choose(entry->Mode_A, mode);
         appliedMode = mode;
     }
 }
 
-void RigFollower::choose(QComboBox* combo, const QString& text, const QString& key)
+void RigFollower::choose(QComboBox* combo, const QString& text)
 {
     AppContext& ctx = main.context();
     const int item = combo->findText(text);
@@ -84,5 +85,9 @@ void RigFollower::choose(QComboBox* combo, const QString& text, const QString& k
     }
     combo->setCurrentIndex(item);
     combo->setEditText(text);
-    ctx.settings->write(ctx.stationSection(), key, QString::number(item));
+    StationSettings station(*ctx.settings, ctx.Indicatif_Station);
+    if (combo == main.entry()->Mode_A)
+        station.setModeIndex(item);
+    else
+        station.setBandIndex(item);
 }

@@ -24,7 +24,7 @@ private:
     void showReading(const RigReading& reading);
     void applyToEntry(const RigReading& reading);
     // Selects the text in the list, remembering it as a hand choice would be.
-    void choose(QComboBox* combo, const QString& text, const QString& key);
+    void choose(QComboBox* combo, const QString& text);
 
     Main& main;
     RigControl& control;

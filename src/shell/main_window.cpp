@@ -7,6 +7,7 @@
 #include "logbook/log_list_model.h"
 #include "logbook/log_session.h"
 #include "logbook/log_store.h"
+#include "logbook/station_settings.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
@@ -281,9 +282,9 @@ void Main::load()
     centreOnScreen(this);
     ctx.Indicatif_Station = storedStation(*ctx.settings);
     showStation();
-    const QString dateAuto = ctx.settings->read(ctx.stationSection(), Keys::DateAuto, QStringLiteral("Oui"));
-    Mnu_Date_Auto->setChecked(dateAuto == QLatin1String("Oui"));
-    Mnu_Date_Man->setChecked(dateAuto == QLatin1String("Non"));
+    const std::optional<bool> dateAuto = StationSettings(*ctx.settings, ctx.Indicatif_Station).dateAuto();
+    Mnu_Date_Auto->setChecked(dateAuto == true);
+    Mnu_Date_Man->setChecked(dateAuto == false);
     ctx.settings->write(Keys::commonSection, Keys::CheminRepertoire, ctx.dataDir);
     tick();
     Timer1->start();
@@ -307,9 +308,9 @@ void Main::load()
 void Main::showStation()
 {
     I_Station->setText(displayedCallsign(ctx.Indicatif_Station));
-    const QString section = ctx.stationSection();
-    Frame3->Bande_A->setCurrentIndex(storedIndex(*ctx.settings, section, Keys::BandeUtilisee, Frame3->Bande_A->count()));
-    Frame3->Mode_A->setCurrentIndex(storedIndex(*ctx.settings, section, Keys::ModeUtilise, Frame3->Mode_A->count()));
+    const StationSettings station(*ctx.settings, ctx.Indicatif_Station);
+    Frame3->Bande_A->setCurrentIndex(station.bandIndex(Frame3->Bande_A->count()));
+    Frame3->Mode_A->setCurrentIndex(station.modeIndex(Frame3->Mode_A->count()));
 }
 
 bool Main::Charge_Log()

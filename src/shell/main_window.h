@@ -1,5 +1,6 @@
 #pragma once
 #include "logbook/log_check.h"
+#include "widgets/single_window.h"
 #include "logbook/app_context.h"
 #include <QMainWindow>
 #include <QPointer>
@@ -49,19 +50,7 @@ public:
 
     // Opens a window as its single instance: created on first use, brought
     // to the front when already open, destroyed when closed.
-    template <class W, class Make> W* showSingle(QPointer<W>& slot, Make make)
-    {
-        if (!slot) {
-            slot = make();
-            slot->setAttribute(Qt::WA_DeleteOnClose);
-            slot->adjustSize();
-            centreOnScreen(slot);
-        }
-        slot->show();
-        slot->raise();
-        slot->activateWindow();
-        return slot;
-    }
+    template <class W, class Make> W* showSingle(QPointer<W>& slot, Make make) { return ::showSingle(slot, make); }
     static void centreOnScreen(QWidget* window);
 
     // "Paramètres", with the sentence saying why the operator is sent there.

@@ -1,5 +1,6 @@
 #include "entry/field_checks.h"
 #include "entry/saisie_widget.h"
+#include "logbook/app_context.h"
 #include "logbook/bands.h"
 #include "logbook/log_line.h"
 #include "logbook/log_list_model.h"
@@ -7,7 +8,6 @@
 #include "logbook/prenoms.h"
 #include "platform/messages.h"
 #include "platform/text_file.h"
-#include "shell/main_window.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -49,7 +49,7 @@ bool SaisieFrame::recheckAll()
     if (Modification_En_Cours)
         return true;
     // The band may have been changed after the reference was entered.
-    const CastleContact earlier = main.session().Cherche_Chateau(Ref_A->text(), bandGroup(Bande_A->currentText()));
+    const CastleContact earlier = session.Cherche_Chateau(Ref_A->text(), bandGroup(Bande_A->currentText()));
     if (earlier.found) {
         refuse(Ref_A, Ref_A->text() + QStringLiteral(" Chateau deja contacté le ") + earlier.date + QStringLiteral(" sur ")
                           + earlier.band);
@@ -90,13 +90,13 @@ void SaisieFrame::Valide()
 int SaisieFrame::savedRow() const
 {
     if (lastWrite == Write::Inserted)
-        return main.session().lastRow();
-    return main.logModel()->rowCount() - 1;
+        return session.lastRow();
+    return session.model()->rowCount() - 1;
 }
 
 bool SaisieFrame::writeQso(const QString& line)
 {
-    LogSession& store = main.session();
+    LogSession& store = session;
     Result written;
     if (Modification_En_Cours) {
         lastWrite = Write::Replaced;
@@ -122,9 +122,9 @@ void SaisieFrame::resetAfterSaving(int row)
     const QString typedDate = Date_A->text();
     Liste_Verrouillee = false; // so that the selected line is also the one a delete would act on
     if (row < 0)
-        main.selectLastLine();
+        host.selectRow(int(session.model()->rowCount()) - 1);
     else
-        main.selectRow(row);
+        host.selectRow(row);
     Date_A->setText(typedDate);
     resetFields(!autoDate());
 }

@@ -1,10 +1,10 @@
 #include "entry/saisie_widget.h"
+#include "logbook/app_context.h"
 #include "logbook/bands.h"
 #include "logbook/station.h"
 #include "logbook/station_settings.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "shell/main_window.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,7 +35,8 @@ void paint(QWidget* field, const QColor& colour)
 
 } // namespace
 
-SaisieFrame::SaisieFrame(Main& owner) : QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), main(owner)
+SaisieFrame::SaisieFrame(AppContext& appContext, LogSession& logSession)
+    : QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), context(appContext), session(logSession)
 {
     setObjectName(QStringLiteral("Frame3"));
     buildControls();
@@ -136,9 +137,9 @@ void SaisieFrame::buildControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-AppContext& SaisieFrame::ctx() const { return main.context(); }
+AppContext& SaisieFrame::ctx() const { return context; }
 
-bool SaisieFrame::autoDate() const { return main.Mnu_Date_Auto->isChecked(); }
+bool SaisieFrame::autoDate() const { return host.Mnu_Date_Auto->isChecked(); }
 
 void SaisieFrame::setActive(QWidget* field) { paint(field, activeColour); }
 
@@ -246,7 +247,7 @@ void SaisieFrame::resetFields(bool keepDate)
 void SaisieFrame::Init_Saisie()
 {
     resetFields(false);
-    main.Annule_Saisie->setEnabled(false);
+    host.Annule_Saisie->setEnabled(false);
 }
 
 bool SaisieFrame::entryIdle() const

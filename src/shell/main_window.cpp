@@ -120,7 +120,7 @@ void Main::buildControls()
     }
     layout->addLayout(top);
 
-    Frame3 = new SaisieFrame(*this);
+    Frame3 = new SaisieFrame(ctx, *logSession);
     layout->addWidget(Frame3);
 
     auto* buttons = new QHBoxLayout;

@@ -7,7 +7,7 @@
 #include "platform/messages.h"
 #include "platform/qt_cluster_link.h"
 #include "platform/settings.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>

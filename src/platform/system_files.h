@@ -20,6 +20,8 @@ bool addName(const QString& existing, const QString& newName); // a hard link
 bool replaceFile(const QString& from, const QString& to);
 // Makes a rename in the folder durable where the system allows it.
 bool syncFolder(const QString& folder);
+// False where the rename itself is durable and syncFolder() cannot fail.
+bool renameNeedsFolderSync();
 bool folderWritable(const QString& folder);
 // True when no living process holds the system lock its owner keeps on a lock file.
 bool lockFileAbandoned(const QString& lockPath);

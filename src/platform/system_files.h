@@ -21,6 +21,8 @@ bool addName(const QString& existing, const QString& newName); // a hard link
 bool replaceFile(const QString& from, const QString& to);
 // Makes a rename in the folder durable where the system allows it.
 bool syncFolder(const QString& folder);
+// False where the rename itself is durable and syncFolder() cannot fail.
+bool renameNeedsFolderSync();
 bool folderWritable(const QString& folder);
 // Which file stands at path and how it was last written (device, file
 // number, size, modification time): a file renamed over it, or written in

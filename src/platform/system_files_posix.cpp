@@ -71,6 +71,8 @@ bool syncFolder(const QString& folder)
     return synced;
 }
 
+bool renameNeedsFolderSync() { return true; }
+
 bool folderWritable(const QString& folder) { return ::access(native(folder).constData(), W_OK) == 0; }
 
 bool lockFileAbandoned(const QString& lockPath)

@@ -55,6 +55,19 @@ int opened(int fd, const QString& path)
     return fd;
 }
 
+// Windows refuses to replace a file that another program holds open with
+// "access denied", as it does for a folder without the right to write.
+bool heldOpen(const QString& path)
+{
+    const HANDLE file = CreateFileW(native(path), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
 } // namespace
 
 namespace systemFiles {
@@ -127,7 +140,7 @@ bool replaceFile(const QString& from, const QString& to)
         }
         const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
         if (!busy || attempt == 40) {
-            errno = errnoOf(error);
+            errno = heldOpen(to) ? EBUSY : errnoOf(error);
             return false;
         }
         QThread::msleep(50);
@@ -136,6 +149,7 @@ bool replaceFile(const QString& from, const QString& to)
 
 // MOVEFILE_WRITE_THROUGH has already made the rename durable.
 bool syncFolder(const QString&) { return true; }
+bool renameNeedsFolderSync() { return false; }
 
 bool folderWritable(const QString& folder)
 {

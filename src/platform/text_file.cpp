@@ -254,9 +254,11 @@ Result writeFileAtomically(const QString& target, const QString& scratch, const 
 
     // A second name for the old content, so that a rename the disk cannot
     // confirm is undone and the old file is whole, as the operator is told.
+    // Not where the rename confirms itself: there, a program holding the old
+    // file open would keep that name from being removed.
     const QString keep = scratch + QStringLiteral(".old");
     removeFile(keep);
-    const bool kept = addName(target, keep);
+    const bool kept = renameNeedsFolderSync() && addName(target, keep);
     const bool existed = kept || errno != ENOENT;
     if (const int error = runStep(WriteStep::Rename, target, [&] { return replaceFile(scratch, target); })) {
         removeFile(keep);

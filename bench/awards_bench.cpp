@@ -1,7 +1,7 @@
 #include "awards/award_figures.h"
 #include "awards/statistics.h"
 #include "bench_log.h"
-#include "reports/award_list.h"
+#include "awards/award_list.h"
 #include <benchmark/benchmark.h>
 
 // Scores and every award figure, read from disk as the windows do.

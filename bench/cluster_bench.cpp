@@ -7,7 +7,7 @@
 #include "platform/messages.h"
 #include "platform/qt_cluster_link.h"
 #include "platform/settings.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -107,7 +107,9 @@ void BM_SpotsWindowUnderLoad(benchmark::State& state)
         ctx.Indicatif_Station = QStringLiteral("F5ABC");
         settings.write(QStringLiteral("Setup F5ABC"), QStringLiteral("Cluster Noeud"),
                        QStringLiteral("127.0.0.1:%1").arg(node.serverPort()));
-        Spots_DFCF window(ctx, new QtClusterLink, log);
+        ContactedCastles index;
+        index.rebuild(log);
+        Spots_DFCF window(ctx, new QtClusterLink, index);
         window.resize(1100, 640);
         if (!qEnvironmentVariableIsSet("DFCF_LOAD_HIDDEN"))
             window.show();
@@ -139,7 +141,9 @@ void BM_SpotsWindowUnderLoad(benchmark::State& state)
         QObject::connect(&logChange, &QTimer::timeout, [&] {
             QElapsedTimer refresh;
             refresh.start();
-            window.refreshLog(log);
+            // A QSO saved: the index learns it and the window marks again.
+            index.learnAppended(benchLine(int(log.size()) + ticks));
+            window.refreshLog();
             worstRefreshMs = std::max(worstRefreshMs, refresh.nsecsElapsed() / 1e6);
         });
         const std::clock_t cpuStart = std::clock();

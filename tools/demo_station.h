@@ -2,7 +2,7 @@
 #include "platform/clock.h"
 #include "platform/qt_platform.h"
 #include "platform/text_file.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QDir>
 
 // The station F5ABC as the picture tools show it: its log written in the

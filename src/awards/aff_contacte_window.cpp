@@ -1,11 +1,11 @@
 #include "awards/aff_contacte_window.h"
-#include "shell/named_widget.h"
+#include "widgets/named_widget.h"
 #include "logbook/bands.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "reports/report_file.h"
-#include "shell/column_header_widget.h"
-#include "shell/app_context.h"
+#include "widgets/column_header_widget.h"
+#include "logbook/app_context.h"
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>

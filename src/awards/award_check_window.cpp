@@ -1,7 +1,7 @@
 #include "awards/award_check_window.h"
-#include "shell/named_widget.h"
+#include "widgets/named_widget.h"
 #include "platform/messages.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #include "awards/carte_map_widget.h"
 #include "logbook/bands.h"
 #include "platform/messages.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "awards/contacted_report.h"
-#include "awards/station_log.h"
+#include "logbook/station_log.h"
 #include "logbook/dates.h"
 #include "logbook/log_line.h"
 #include "reports/report_file.h"

@@ -1,5 +1,5 @@
 #include "awards/map.h"
-#include "awards/station_log.h"
+#include "logbook/station_log.h"
 #include "logbook/bands.h"
 #include "logbook/departments.h"
 #include "logbook/log_line.h"

@@ -1,8 +1,8 @@
 #include "awards/score_chateaux_window.h"
-#include "shell/named_widget.h"
+#include "widgets/named_widget.h"
 #include "awards/award_figures.h"
 #include "platform/messages.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>

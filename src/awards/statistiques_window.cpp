@@ -6,8 +6,8 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/text_file.h"
-#include "shell/app_context.h"
-#include "shell/named_widget.h"
+#include "logbook/app_context.h"
+#include "widgets/named_widget.h"
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>

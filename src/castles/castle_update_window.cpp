@@ -2,7 +2,7 @@
 #include "castles/castle_update.h"
 #include "castles/web_pages.h"
 #include "platform/messages.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QProgressDialog>
 #include <QTimer>
 #include <QWidget>

@@ -3,7 +3,7 @@
 #include "logbook/station.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "castles/liste_dfcf1_window.h"
 #include "castles/web_pages.h"
 #include "platform/qt_web_menu.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QVBoxLayout>
 #include <QWebEngineView>
 

@@ -2,15 +2,15 @@
 #include "castles/name_refresh.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
-#include "shell/main_window.h"
+#include "logbook/app_context.h"
+#include "logbook/log_session.h"
 #include <QProgressDialog>
 
-void runNameRefresh(Main& main)
+void runNameRefresh(AppContext& ctx, LogSession& session, QWidget* parent)
 {
-    AppContext& ctx = main.context();
     ctx.messages->info(refreshWarning());
 
-    QProgressDialog progress(QStringLiteral("Mise à jour du nom des châteaux du log..."), QString(), 0, 0, &main);
+    QProgressDialog progress(QStringLiteral("Mise à jour du nom des châteaux du log..."), QString(), 0, 0, parent);
     progress.setObjectName(QStringLiteral("Progression_Nom_DFCF"));
     progress.setWindowTitle(QStringLiteral("Mise à jour du nom des chateaux du log DFCF"));
     // Application-modal: a QSO saved from any window meanwhile would be lost
@@ -27,9 +27,6 @@ void runNameRefresh(Main& main)
         ctx.messages->info(result.text());
         return;
     }
-    if (main.Charge_Log()) {
-        main.selectLastLine();
-        main.Init_Saisie();
-    }
+    session.reload(ctx.Indicatif_Station);
     ctx.messages->info(refreshDoneMessage);
 }

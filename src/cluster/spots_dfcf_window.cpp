@@ -7,7 +7,7 @@
 #include "platform/messages.h"
 #include "logbook/station.h"
 #include "platform/settings.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -26,8 +26,8 @@ constexpr qint64 quietBetweenBeepsMs = 2000;
 
 } // namespace
 
-Spots_DFCF::Spots_DFCF(AppContext& context, ClusterLink* clusterLink, const QStringList& logLines, QWidget* parent)
-    : QWidget(parent, Qt::Window), ctx(context)
+Spots_DFCF::Spots_DFCF(AppContext& context, ClusterLink* clusterLink, const ContactedCastles& logCastles, QWidget* parent)
+    : QWidget(parent, Qt::Window), ctx(context), contacted(logCastles)
 {
     setObjectName(QStringLiteral("Spots_DFCF"));
     setWindowTitle(QStringLiteral("Spots DFCF"));
@@ -40,7 +40,6 @@ Spots_DFCF::Spots_DFCF(AppContext& context, ClusterLink* clusterLink, const QStr
     auto castles = std::make_shared<CastleTable>(CastleTable::load(ctx.dataDir, &listMissing));
     if (!listMissing)
         listed = [castles](const QString& ref) { return !castles->Nom_Du_DFCF(ref).isEmpty(); };
-    contacted.rebuild(logLines);
     buildControls();
     connect(clusterSession, &ClusterSession::stateChanged, this, &Spots_DFCF::showState);
     connect(clusterSession, &ClusterSession::lineReceived, this, &Spots_DFCF::onLine);
@@ -161,9 +160,8 @@ void Spots_DFCF::onLine(const QByteArray& line)
     beep();
 }
 
-void Spots_DFCF::refreshLog(const QStringList& logLines)
+void Spots_DFCF::refreshLog()
 {
-    contacted.rebuild(logLines);
     model->remarkAll(contacted);
     if (ctx.Indicatif_Station == station)
         return;

@@ -29,13 +29,14 @@ struct SpotEntry {
 class Spots_DFCF : public QWidget {
     Q_OBJECT
 public:
-    // Takes the link; logLines is the log as the main list holds it.
-    Spots_DFCF(AppContext& context, ClusterLink* link, const QStringList& logLines, QWidget* parent = nullptr);
+    // Takes the link; contacted is the log's castle index, kept up to date by
+    // its owner (the log session) for as long as the window lives.
+    Spots_DFCF(AppContext& context, ClusterLink* link, const ContactedCastles& contacted, QWidget* parent = nullptr);
     ~Spots_DFCF() override;
 
     QSize sizeHint() const override { return {1100, 640}; }
     // The log changed (a QSO saved or deleted, another station): marks again.
-    void refreshLog(const QStringList& logLines);
+    void refreshLog();
 
     ClusterSession* session() const { return clusterSession; }
     SpotTableModel* spots() const { return model; }
@@ -67,7 +68,7 @@ private:
     AppContext& ctx;
     ClusterSession* clusterSession;
     SpotTableModel* model;
-    ContactedCastles contacted;
+    const ContactedCastles& contacted;
     CastleListed listed;
     QString station;
     QElapsedTimer lastBeep;

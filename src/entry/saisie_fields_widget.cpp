@@ -1,12 +1,12 @@
 #include "castles/castle_list.h"
 #include "entry/field_checks.h"
 #include "entry/saisie_widget.h"
+#include "logbook/app_context.h"
 #include "logbook/bands.h"
 #include "logbook/log_store.h"
 #include "logbook/prenoms.h"
 #include "platform/messages.h"
 #include "platform/text_file.h"
-#include "shell/main_window.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -122,8 +122,8 @@ void SaisieFrame::referenceAccepted()
         // Date and time are those of the clock at this moment; the castle
         // name is left to the later refresh of the names from the list.
         setDone(Ref_A);
-        Date_A->setText(main.Label33->text());
-        Heure_A->setText(main.Label37->text().left(5));
+        Date_A->setText(host.Label33->text());
+        Heure_A->setText(host.Label37->text().left(5));
         Rem_A->setText(QStringLiteral("C. "));
         moveOn(Ref_A, Mode_A);
     } else {

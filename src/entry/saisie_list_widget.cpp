@@ -1,11 +1,12 @@
 #include "entry/saisie_widget.h"
+#include "logbook/app_context.h"
 #include "logbook/log_line.h"
 #include "logbook/log_list_model.h"
-#include "logbook/log_store.h"
+#include "logbook/log_session.h"
 #include "logbook/station.h"
+#include "logbook/station_settings.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "shell/main_window.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,9 +16,10 @@
 #include <QListView>
 #include <QPushButton>
 
-void SaisieFrame::wireMain()
+void SaisieFrame::wireMain(SaisieHost controls)
 {
-    QListView* list = main.logList();
+    host = std::move(controls);
+    QListView* list = host.list;
     connect(list, &QListView::clicked, this, [this](const QModelIndex& index) { clickRow(index.row()); });
     connect(list, &QListView::doubleClicked, this, [this](const QModelIndex& index) { doubleClickRow(index.row()); });
     // Moving through the list with the arrow keys shows each QSO, as a click does.
@@ -25,20 +27,21 @@ void SaisieFrame::wireMain()
         if (list->hasFocus() && index.isValid())
             clickRow(index.row());
     });
-    connect(&main, &Main::rowSelected, this, &SaisieFrame::clickRow);
-    // A reloaded list may no longer hold the row last clicked; a QSO being
-    // edited keeps its own, which the store checks before replacing it.
-    connect(&main, &Main::logReloaded, this, [this] {
-        if (Liste_Verrouillee)
-            return;
-        selectedPosition = -1;
-        Ligne_Selectionnee.clear();
-        main.Annule_Saisie->setEnabled(false);
-    });
-    connect(main.Annule_Saisie, &QPushButton::clicked, this, &SaisieFrame::deleteSelected);
-    connect(main.Ajout_QSO, &QPushButton::clicked, this, &SaisieFrame::startInsertion);
-    connect(main.Mnu_Date_Auto, &QAction::triggered, this, &SaisieFrame::chooseDateAuto);
-    connect(main.Mnu_Date_Man, &QAction::triggered, this, &SaisieFrame::chooseDateMan);
+    connect(host.Annule_Saisie, &QPushButton::clicked, this, &SaisieFrame::deleteSelected);
+    connect(host.Ajout_QSO, &QPushButton::clicked, this, &SaisieFrame::startInsertion);
+    connect(host.Mnu_Date_Auto, &QAction::triggered, this, &SaisieFrame::chooseDateAuto);
+    connect(host.Mnu_Date_Man, &QAction::triggered, this, &SaisieFrame::chooseDateMan);
+}
+
+// A reloaded list may no longer hold the row last clicked; a QSO being
+// edited keeps its own, which the store checks before replacing it.
+void SaisieFrame::forgetSelection()
+{
+    if (Liste_Verrouillee)
+        return;
+    selectedPosition = -1;
+    Ligne_Selectionnee.clear();
+    host.Annule_Saisie->setEnabled(false);
 }
 
 void SaisieFrame::fillFrom(const QString& logLine)
@@ -61,11 +64,11 @@ void SaisieFrame::fillFrom(const QString& logLine)
 
 void SaisieFrame::clickRow(int row)
 {
-    if (Liste_Verrouillee || row < 0 || row >= main.logModel()->rowCount())
+    if (Liste_Verrouillee || row < 0 || row >= session.model()->rowCount())
         return;
     selectedPosition = row;
-    Ligne_Selectionnee = main.logModel()->logLine(row);
-    main.Annule_Saisie->setEnabled(true);
+    Ligne_Selectionnee = session.model()->logLine(row);
+    host.Annule_Saisie->setEnabled(true);
     fillFrom(Ligne_Selectionnee);
     Ind_A->setEnabled(false); // shown, not opened for editing
 }
@@ -97,16 +100,14 @@ void SaisieFrame::deleteSelected()
         return;
     }
     if (ctx().messages->askYesNo(QStringLiteral("Voulez vous Supprimer ce QSO ?"))) {
-        LogStore store = ctx().logStore();
-        const Result deleted = store.Supprime_QSO(selectedPosition, Ligne_Selectionnee);
+        const Result deleted = session.Supprime_QSO(selectedPosition, Ligne_Selectionnee);
         if (deleted) {
-            main.Charge_Log();
-            main.selectLastLine();
+            host.selectRow(int(session.model()->rowCount()) - 1);
         } else {
             ctx().messages->info(deleted.text());
         }
     }
-    main.Annule_Saisie->setEnabled(false);
+    host.Annule_Saisie->setEnabled(false);
     Init_Saisie();
 }
 
@@ -127,15 +128,15 @@ void SaisieFrame::startInsertion()
 
 void SaisieFrame::chooseDateAuto()
 {
-    main.Mnu_Date_Auto->setChecked(true);
-    main.Mnu_Date_Man->setChecked(false);
+    host.Mnu_Date_Auto->setChecked(true);
+    host.Mnu_Date_Man->setChecked(false);
     Date_A->clear();
-    ctx().settings->write(ctx().stationSection(), Keys::DateAuto, QStringLiteral("Oui"));
+    StationSettings(*ctx().settings, ctx().Indicatif_Station).setDateAuto(true);
 }
 
 void SaisieFrame::chooseDateMan()
 {
-    main.Mnu_Date_Auto->setChecked(false);
-    main.Mnu_Date_Man->setChecked(true);
-    ctx().settings->write(ctx().stationSection(), Keys::DateAuto, QStringLiteral("Non"));
+    host.Mnu_Date_Auto->setChecked(false);
+    host.Mnu_Date_Man->setChecked(true);
+    StationSettings(*ctx().settings, ctx().Indicatif_Station).setDateAuto(false);
 }

@@ -1,13 +1,13 @@
 #include "entry/field_checks.h"
 #include "entry/saisie_widget.h"
+#include "logbook/app_context.h"
 #include "logbook/bands.h"
 #include "logbook/log_line.h"
 #include "logbook/log_list_model.h"
-#include "logbook/log_store.h"
+#include "logbook/log_session.h"
 #include "logbook/prenoms.h"
 #include "platform/messages.h"
 #include "platform/text_file.h"
-#include "shell/main_window.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -49,8 +49,7 @@ bool SaisieFrame::recheckAll()
     if (Modification_En_Cours)
         return true;
     // The band may have been changed after the reference was entered.
-    const LogStore store = ctx().logStore();
-    const LogStore::CastleContact earlier = store.Cherche_Chateau(Ref_A->text(), bandGroup(Bande_A->currentText()));
+    const CastleContact earlier = session.Cherche_Chateau(Ref_A->text(), bandGroup(Bande_A->currentText()));
     if (earlier.found) {
         refuse(Ref_A, Ref_A->text() + QStringLiteral(" Chateau deja contacté le ") + earlier.date + QStringLiteral(" sur ")
                           + earlier.band);
@@ -83,24 +82,21 @@ void SaisieFrame::Valide()
         ctx().messages->info(prenom.text());
     if (!writeQso(line.text))
         return;
-    main.Charge_Log();
-    resetAfterSaving(savedRow(line.text));
+    resetAfterSaving(savedRow());
 }
 
 // After an insert, the row of the QSO just written, so that the selection
 // (and what a delete would act on) is that QSO; otherwise the last line.
-// A date-ordered insert goes before every line of the same instant, so the
-// first equal line is the new one.
-int SaisieFrame::savedRow(const QString& line) const
+int SaisieFrame::savedRow() const
 {
     if (lastWrite == Write::Inserted)
-        return int(main.logModel()->lines().indexOf(line));
-    return main.logModel()->rowCount() - 1;
+        return session.lastRow();
+    return session.model()->rowCount() - 1;
 }
 
 bool SaisieFrame::writeQso(const QString& line)
 {
-    LogStore store = ctx().logStore();
+    LogSession& store = session;
     Result written;
     if (Modification_En_Cours) {
         lastWrite = Write::Replaced;
@@ -126,9 +122,9 @@ void SaisieFrame::resetAfterSaving(int row)
     const QString typedDate = Date_A->text();
     Liste_Verrouillee = false; // so that the selected line is also the one a delete would act on
     if (row < 0)
-        main.selectLastLine();
+        host.selectRow(int(session.model()->rowCount()) - 1);
     else
-        main.selectRow(row);
+        host.selectRow(row);
     Date_A->setText(typedDate);
     resetFields(!autoDate());
 }

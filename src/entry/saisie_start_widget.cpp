@@ -1,6 +1,6 @@
 #include "entry/saisie_widget.h"
+#include "logbook/app_context.h"
 #include "platform/messages.h"
-#include "shell/main_window.h"
 #include <QComboBox>
 #include <QLineEdit>
 

@@ -1,9 +1,10 @@
 #include "entry/saisie_widget.h"
+#include "logbook/app_context.h"
 #include "logbook/bands.h"
 #include "logbook/station.h"
+#include "logbook/station_settings.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "shell/main_window.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,7 +35,8 @@ void paint(QWidget* field, const QColor& colour)
 
 } // namespace
 
-SaisieFrame::SaisieFrame(Main& owner) : QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), main(owner)
+SaisieFrame::SaisieFrame(AppContext& appContext, LogSession& logSession)
+    : QGroupBox(QStringLiteral("Saisie ou modification d'un QSO")), context(appContext), session(logSession)
 {
     setObjectName(QStringLiteral("Frame3"));
     buildControls();
@@ -135,9 +137,9 @@ void SaisieFrame::buildControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-AppContext& SaisieFrame::ctx() const { return main.context(); }
+AppContext& SaisieFrame::ctx() const { return context; }
 
-bool SaisieFrame::autoDate() const { return main.Mnu_Date_Auto->isChecked(); }
+bool SaisieFrame::autoDate() const { return host.Mnu_Date_Auto->isChecked(); }
 
 void SaisieFrame::setActive(QWidget* field) { paint(field, activeColour); }
 
@@ -199,15 +201,18 @@ void SaisieFrame::rememberIndex(QComboBox* combo)
     // A QSO being edited keeps the operator's own band and mode.
     if (Modification_En_Cours || combo->currentIndex() < 0 || combo->currentText() != combo->itemText(combo->currentIndex()))
         return;
-    const QString& key = combo == Mode_A ? Keys::ModeUtilise : Keys::BandeUtilisee;
-    ctx().settings->write(ctx().stationSection(), key, QString::number(combo->currentIndex()));
+    StationSettings station(*ctx().settings, ctx().Indicatif_Station);
+    if (combo == Mode_A)
+        station.setModeIndex(combo->currentIndex());
+    else
+        station.setBandIndex(combo->currentIndex());
 }
 
 void SaisieFrame::restoreIndexes()
 {
-    const QString section = ctx().stationSection();
-    Mode_A->setCurrentIndex(storedIndex(*ctx().settings, section, Keys::ModeUtilise, Mode_A->count()));
-    Bande_A->setCurrentIndex(storedIndex(*ctx().settings, section, Keys::BandeUtilisee, Bande_A->count()));
+    const StationSettings station(*ctx().settings, ctx().Indicatif_Station);
+    Mode_A->setCurrentIndex(station.modeIndex(Mode_A->count()));
+    Bande_A->setCurrentIndex(station.bandIndex(Bande_A->count()));
 }
 
 void SaisieFrame::resetFields(bool keepDate)
@@ -242,7 +247,7 @@ void SaisieFrame::resetFields(bool keepDate)
 void SaisieFrame::Init_Saisie()
 {
     resetFields(false);
-    main.Annule_Saisie->setEnabled(false);
+    host.Annule_Saisie->setEnabled(false);
 }
 
 bool SaisieFrame::entryIdle() const

@@ -1,14 +1,29 @@
 #pragma once
 #include <QGroupBox>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QAction;
+class QListView;
 class QPushButton;
-class Main;
+class LogSession;
 struct AppContext;
 struct Ligne_Log;
+
+// The controls of the window around the entry that the entry drives.
+struct SaisieHost {
+    QListView* list = nullptr; // Liste_DFCF
+    QPushButton* Annule_Saisie = nullptr;
+    QPushButton* Ajout_QSO = nullptr;
+    QAction* Mnu_Date_Auto = nullptr;
+    QAction* Mnu_Date_Man = nullptr;
+    QLabel* Label33 = nullptr; // the UTC date
+    QLabel* Label37 = nullptr; // the UTC time
+    std::function<void(int row)> selectRow; // as a click on the row; none when out of the list
+};
 
 // Frame3 "Saisie ou modification d'un QSO": the entry fields of one QSO,
 // checked one after the other on Enter, the save and cancel buttons, and the
@@ -16,7 +31,7 @@ struct Ligne_Log;
 class SaisieFrame : public QGroupBox {
     Q_OBJECT
 public:
-    explicit SaisieFrame(Main& main);
+    SaisieFrame(AppContext& context, LogSession& session);
 
     // Resets every field for a new QSO.
     void Init_Saisie();
@@ -24,7 +39,9 @@ public:
     // are not in the operator's hands: the radio may set them.
     bool entryIdle() const;
     // Connects the log list, its buttons and the date menu of the main window.
-    void wireMain();
+    void wireMain(SaisieHost controls);
+    // The log was read again or changed: the row last clicked may be gone.
+    void forgetSelection();
 
     // The log list (Liste_DFCF), Annule_Saisie, Ajout_QSO and the date menu.
     void clickRow(int row);
@@ -103,11 +120,13 @@ private:
     Ligne_Log typedQso() const;
     bool recheckAll();
     bool writeQso(const QString& line);
-    int savedRow(const QString& line) const;
+    int savedRow() const;
     void tellMissingPrenoms();
     void tellMissingCastles();
 
-    Main& main;
+    AppContext& context;
+    LogSession& session;
+    SaisieHost host;
     int selectedPosition = -1;
     QString Ligne_Selectionnee;
     bool retyping = false;

@@ -55,6 +55,36 @@ void ContactedCastles::rebuild(const QStringList& logLines)
     }
 }
 
+void ContactedCastles::learnAppended(const QString& logLine)
+{
+    const ContactView contact = contactView(logLine);
+    if (contact.group.isEmpty())
+        return;
+    const QString key = keyOf(contact.ref, contact.group);
+    if (!firstContacts.contains(key))
+        firstContacts.insert(key, {true, contact.date.toString(), contact.band.toString()});
+}
+
+void ContactedCastles::recheck(const QStringList& logLines, const QString& logLine)
+{
+    const ContactView changed = contactView(logLine);
+    if (changed.group.isEmpty())
+        return;
+    const QString key = keyOf(changed.ref, changed.group);
+    // The reference column is compared first: the band is read only on the
+    // few lines of the same castle.
+    for (const QString& line : logLines) {
+        if (fieldView(line, LogField::Ref) != changed.ref)
+            continue;
+        const ContactView contact = contactView(line);
+        if (contact.group == changed.group) {
+            firstContacts.insert(key, {true, contact.date.toString(), contact.band.toString()});
+            return;
+        }
+    }
+    firstContacts.remove(key);
+}
+
 CastleContact ContactedCastles::find(const QString& ref, const QString& group) const
 {
     if (group.isEmpty())

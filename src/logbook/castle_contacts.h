@@ -17,6 +17,7 @@ struct CastleContact {
     bool found = false;
     QString date;
     QString band;
+    bool operator==(const CastleContact&) const = default;
 };
 
 // The castles of a log by band group, held in memory so that a check costs no
@@ -25,6 +26,13 @@ struct CastleContact {
 class ContactedCastles {
 public:
     void rebuild(const QStringList& logLines);
+    // A line appended at the end of the log: its castle's first contact only
+    // when the group had none.
+    void learnAppended(const QString& logLine);
+    // The castle of logLine (a line inserted, replaced or removed) looked up
+    // again in the log as it now is; the other castles cannot have changed.
+    void recheck(const QStringList& logLines, const QString& logLine);
+    bool operator==(const ContactedCastles&) const = default;
     CastleContact find(const QString& ref, const QString& group) const;
     qsizetype size() const { return firstContacts.size(); }
 

@@ -10,6 +10,35 @@ void LogListModel::setLines(QStringList lines)
     endResetModel();
 }
 
+void LogListModel::insertLine(int row, const QString& line)
+{
+    beginInsertRows({}, row, row);
+    logLines.insert(row, line);
+    endInsertRows();
+    renumberFrom(row + 1);
+}
+
+void LogListModel::replaceLine(int row, const QString& line)
+{
+    logLines[row] = line;
+    emit dataChanged(index(row), index(row));
+}
+
+void LogListModel::removeLine(int row)
+{
+    beginRemoveRows({}, row, row);
+    logLines.removeAt(row);
+    endRemoveRows();
+    renumberFrom(row);
+}
+
+// Each row shows its number: the rows after an inserted or removed one change.
+void LogListModel::renumberFrom(int row)
+{
+    if (row < logLines.size())
+        emit dataChanged(index(row), index(int(logLines.size()) - 1), {Qt::DisplayRole});
+}
+
 QString LogListModel::logLine(int row) const { return row >= 0 && row < logLines.size() ? logLines[row] : QString(); }
 
 QString LogListModel::rowText(int row) const

@@ -11,6 +11,10 @@ public:
 
     explicit LogListModel(QObject* parent = nullptr);
     void setLines(QStringList lines);
+    // One row changed: the views move that row only, and renumber the rows after it.
+    void insertLine(int row, const QString& line);
+    void replaceLine(int row, const QString& line);
+    void removeLine(int row);
     const QStringList& lines() const { return logLines; }
     QString logLine(int row) const;
     QString rowText(int row) const; // the Ligne_Liste of the row
@@ -19,5 +23,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    void renumberFrom(int row);
+
     QStringList logLines;
 };

@@ -13,26 +13,11 @@
 
 namespace {
 
-const QString scratchName = QStringLiteral("Temporaire.txt");
-const QString dateScratchName = QStringLiteral("Temporaire6.txt");
 const QString templateName = QStringLiteral("FXXXX.txt");
-
-Result readFailure(const QString& path, const LinesRead& read)
-{
-    const QString name = QFileInfo(path).fileName();
-    if (read.status == ReadStatus::NotFound)
-        return Result::failure(QStringLiteral("Le fichier %1 est introuvable : rien n'a été modifié.").arg(name));
-    return Result::failure(QStringLiteral("Impossible de lire le fichier %1 : rien n'a été modifié.").arg(name), read.error);
-}
 
 qint64 instantOf(const QString& line)
 {
     return dateTimeKey(logField(line, LogField::Date), logField(line, LogField::QTR));
-}
-
-Result lineChanged()
-{
-    return Result::failure(QStringLiteral("Ce QSO a changé dans le log depuis son affichage : rien n'a été modifié."));
 }
 
 // The log with the new lines merged in. A new line goes before the first
@@ -62,6 +47,31 @@ QStringList mergeByDate(const QStringList& lines, const QStringList& added)
 
 } // namespace
 
+Result logReadFailure(const QString& path, const LinesRead& read)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (read.status == ReadStatus::NotFound)
+        return Result::failure(QStringLiteral("Le fichier %1 est introuvable : rien n'a été modifié.").arg(name));
+    return Result::failure(QStringLiteral("Impossible de lire le fichier %1 : rien n'a été modifié.").arg(name), read.error);
+}
+
+Result lineChangedFailure()
+{
+    return Result::failure(QStringLiteral("Ce QSO a changé dans le log depuis son affichage : rien n'a été modifié."));
+}
+
+qsizetype datePlace(const QStringList& lines, const QString& line)
+{
+    const qint64 instant = instantOf(line);
+    qint64 reach = std::numeric_limits<qint64>::min();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        reach = std::max(reach, instantOf(lines[i]));
+        if (instant <= reach)
+            return i;
+    }
+    return lines.size();
+}
+
 LogStore::LogStore(QString dataDir, QString station, QDate day)
     : dir(std::move(dataDir)), callsign(std::move(station)), today(day)
 {
@@ -78,7 +88,7 @@ Result LogStore::rewrite(const QString& scratch, const std::function<Result(QStr
         return lock.failed();
     LinesRead current = read();
     if (current.status != ReadStatus::Ok)
-        return readFailure(path(), current);
+        return logReadFailure(path(), current);
     if (Result changed = change(current.lines); !changed)
         return changed;
     backupLogOncePerDay(dir, callsign, today);
@@ -87,7 +97,7 @@ Result LogStore::rewrite(const QString& scratch, const std::function<Result(QStr
 
 Result LogStore::Ajoute_QSO(const QString& line)
 {
-    return rewrite(scratchName, [&](QStringList& lines) {
+    return rewrite(logScratchName, [&](QStringList& lines) {
         lines.append(line);
         return Result::success();
     });
@@ -98,7 +108,7 @@ Result LogStore::Insere_QSO_Date(const QString& line) { return Insere_QSOs_Date(
 
 Result LogStore::Insere_QSOs_Date(const QStringList& added)
 {
-    return rewrite(dateScratchName, [&](QStringList& lines) {
+    return rewrite(logDateScratchName, [&](QStringList& lines) {
         lines = mergeByDate(lines, added);
         return Result::success();
     });
@@ -106,9 +116,9 @@ Result LogStore::Insere_QSOs_Date(const QStringList& added)
 
 Result LogStore::Remplace_QSO(int position, const QString& expected, const QString& line)
 {
-    return rewrite(scratchName, [&](QStringList& lines) {
+    return rewrite(logScratchName, [&](QStringList& lines) {
         if (position < 0 || position >= lines.size() || lines[position] != expected)
-            return lineChanged();
+            return lineChangedFailure();
         lines[position] = line;
         return Result::success();
     });
@@ -116,9 +126,9 @@ Result LogStore::Remplace_QSO(int position, const QString& expected, const QStri
 
 Result LogStore::Supprime_QSO(int position, const QString& expected)
 {
-    return rewrite(scratchName, [&](QStringList& lines) {
+    return rewrite(logScratchName, [&](QStringList& lines) {
         if (position < 0 || position >= lines.size() || lines[position] != expected)
-            return lineChanged();
+            return lineChangedFailure();
         lines.removeAt(position);
         return Result::success();
     });
@@ -146,7 +156,7 @@ Result LogStore::Creer_Log(const QString& dataDir, const QString& callsign)
                                        .arg(templateName));
         content = toWindows1252(decoded.text);
     }
-    return writeFileAtomically(target, directory.filePath(scratchName), content);
+    return writeFileAtomically(target, directory.filePath(logScratchName), content);
 }
 
 LogStore::CastleContact LogStore::Cherche_Chateau(const QString& ref, const QString& group) const

@@ -7,6 +7,17 @@
 #include <QStringList>
 #include <functional>
 
+// The scratch files of the log's rewrites.
+inline const QString logScratchName = QStringLiteral("Temporaire.txt");
+inline const QString logDateScratchName = QStringLiteral("Temporaire6.txt");
+
+// Where Insere_QSO_Date puts a line: before the first line at the same or a
+// later instant, at the end when there is none.
+qsizetype datePlace(const QStringList& lines, const QString& line);
+// "Ce QSO a changé dans le log depuis son affichage" and the like.
+Result lineChangedFailure();
+Result logReadFailure(const QString& path, const LinesRead& read);
+
 // The station's log on disk, the single source of truth. Every change reads
 // the file, applies the change, writes a scratch file and renames it over the
 // log in one step; the caller then reloads the main list.

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 // The few system calls behind the safe writer, the readers and the locks,
@@ -23,6 +24,10 @@ bool syncFolder(const QString& folder);
 // False where the rename itself is durable and syncFolder() cannot fail.
 bool renameNeedsFolderSync();
 bool folderWritable(const QString& folder);
+// Which file stands at path and how it was last written (device, file
+// number, size, modification time): a file renamed over it, or written in
+// place, gives another answer. Empty when there is none.
+QByteArray fileStamp(const QString& path);
 // True when no living process holds the system lock its owner keeps on a lock file.
 bool lockFileAbandoned(const QString& lockPath);
 

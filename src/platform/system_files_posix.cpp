@@ -27,6 +27,16 @@ bool isDirectory(int fd)
     return ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+QByteArray fileStamp(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    const qint64 fields[] = {qint64(info.st_dev), qint64(info.st_ino), qint64(info.st_size),
+                             qint64(info.st_mtim.tv_sec), qint64(info.st_mtim.tv_nsec)};
+    return QByteArray(reinterpret_cast<const char*>(fields), sizeof fields);
+}
+
 qint64 sizeOf(int fd)
 {
     struct stat info {};

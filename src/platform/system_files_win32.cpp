@@ -86,6 +86,24 @@ int openForWriting(const QString& path)
 
 bool isDirectory(int) { return false; } // a folder never opens as a file here
 
+QByteArray fileStamp(const QString& path)
+{
+    // No access asked: only the file's information is read, whoever holds it open.
+    const HANDLE file = CreateFileW(native(path), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    BY_HANDLE_FILE_INFORMATION info {};
+    const bool read = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    if (!read)
+        return {};
+    const quint32 fields[] = {quint32(info.dwVolumeSerialNumber), quint32(info.nFileIndexHigh), quint32(info.nFileIndexLow),
+                              quint32(info.nFileSizeHigh), quint32(info.nFileSizeLow),
+                              quint32(info.ftLastWriteTime.dwHighDateTime), quint32(info.ftLastWriteTime.dwLowDateTime)};
+    return QByteArray(reinterpret_cast<const char*>(fields), sizeof fields);
+}
+
 qint64 sizeOf(int fd)
 {
     const qint64 size = _filelengthi64(fd);

@@ -1,5 +1,5 @@
 #include "reports/adif.h"
-#include "awards/station_log.h"
+#include "logbook/station_log.h"
 #include "logbook/dates.h"
 #include "logbook/log_line.h"
 #include "logbook/station.h"

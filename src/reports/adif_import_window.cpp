@@ -3,8 +3,9 @@
 #include "logbook/log_store.h"
 #include "platform/messages.h"
 #include "platform/worker_thread.h"
-#include "shell/main_window.h"
-#include "shell/named_widget.h"
+#include "logbook/app_context.h"
+#include "logbook/log_session.h"
+#include "widgets/named_widget.h"
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -28,17 +29,16 @@ struct Import_ADIF::Work {
 namespace {
 
 // Says how the import went; false when the window has to stay open.
-bool reportImport(Main& main, const ImportDone& done)
+bool reportImport(Messages& messages, LogSession& session, const QString& callsign, const ImportDone& done)
 {
-    Messages& messages = *main.context().messages;
     if (done.cancelled)
         return true;
     if (!done.result) {
         messages.info(done.result.text());
         return false;
     }
-    if (done.imported > 0 && main.Charge_Log())
-        main.selectLastLine();
+    if (done.imported > 0)
+        session.reload(callsign);
     if (done.imported == 0) // the log changed since the preview and now holds them all
         messages.info(QStringLiteral("Aucun QSO n'a été importé : le log les contient déjà."));
     else if (done.imported == 1)
@@ -50,14 +50,13 @@ bool reportImport(Main& main, const ImportDone& done)
 
 } // namespace
 
-Import_ADIF::Import_ADIF(Main& mainWindow, const QString& path)
-    : QWidget(&mainWindow, Qt::Window), main(mainWindow), work(std::make_shared<Work>())
+Import_ADIF::Import_ADIF(AppContext& context, LogSession& logSession, const QString& path, QWidget* parent)
+    : QWidget(parent, Qt::Window), ctx(context), session(logSession), work(std::make_shared<Work>())
 {
     setObjectName(QStringLiteral("Import_ADIF"));
     setWindowTitle(QStringLiteral("Importer un fichier ADIF"));
     buildControls(QFileInfo(path).fileName());
     setBusy(true, QStringLiteral("Lecture du fichier…"));
-    AppContext& ctx = main.context();
     runOnWorker(
         this, [work = work, dataDir = ctx.dataDir, path, store = ctx.logStore()] {
             work->preview = previewAdifFile(dataDir, path, store, &work->progress);
@@ -143,7 +142,7 @@ void Import_ADIF::previewDone()
         return;
     }
     if (!preview.scan.error.isEmpty()) {
-        main.context().messages->info(preview.scan.error);
+        ctx.messages->info(preview.scan.error);
         close();
         return;
     }
@@ -191,12 +190,12 @@ void Import_ADIF::import()
 {
     setBusy(true, QStringLiteral("Importation…"));
     Progression->setRange(0, 0); // the import tells no progress
-    LogStore store = main.context().logStore();
-    // Told to the main window, which outlives this one: a log rewritten is always reloaded.
+    LogStore store = ctx.logStore();
+    // Told to the session, which outlives this window: a log rewritten is always reloaded.
     runOnWorker(
-        &main, [work = work, store]() mutable { work->done = importScan(store, work->preview.scan, &work->progress); },
-        [self = QPointer(this), &main = main, work = work] {
-            const bool over = reportImport(main, work->done);
+        &session, [work = work, store]() mutable { work->done = importScan(store, work->preview.scan, &work->progress); },
+        [self = QPointer(this), &messages = *ctx.messages, &session = session, callsign = ctx.Indicatif_Station, work = work] {
+            const bool over = reportImport(messages, session, callsign, work->done);
             if (!self)
                 return;
             self->setBusy(false, {});

@@ -3,7 +3,8 @@
 #include <QWidget>
 #include <memory>
 
-class Main;
+struct AppContext;
+class LogSession;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -17,7 +18,7 @@ class QTreeWidget;
 class Import_ADIF : public QWidget {
     Q_OBJECT
 public:
-    Import_ADIF(Main& main, const QString& path);
+    Import_ADIF(AppContext& context, LogSession& session, const QString& path, QWidget* parent);
     ~Import_ADIF() override;
 
     // Reading, judging or importing on its thread.
@@ -44,7 +45,8 @@ private:
     void showScan();
     void import();
 
-    Main& main;
+    AppContext& ctx;
+    LogSession& session;
     std::shared_ptr<Work> work; // shared with the thread, which may outlive the window
     QTimer* progressTimer = nullptr;
     bool busy = false;

@@ -1,4 +1,4 @@
-#include "awards/station_log.h"
+#include "logbook/station_log.h"
 #include "platform/text_file.h"
 #include "reports/adif_standard.h"
 #include <QDir>

@@ -1,9 +1,10 @@
 #include "reports/multi_qsl_window.h"
-#include "shell/named_widget.h"
+#include "widgets/named_widget.h"
 #include "logbook/station.h"
 #include "platform/messages.h"
 #include "reports/report_file.h"
-#include "shell/main_window.h"
+#include "logbook/app_context.h"
+#include "logbook/log_session.h"
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -13,7 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Multi_QSL::Multi_QSL(Main& mainWindow) : QWidget(&mainWindow, Qt::Window), main(mainWindow)
+Multi_QSL::Multi_QSL(AppContext& context, LogSession& logSession, QWidget* parent)
+    : QWidget(parent, Qt::Window), ctx(context), session(logSession)
 {
     setObjectName(QStringLiteral("Multi_QSL"));
     setWindowTitle(QStringLiteral("QSL non reçues"));
@@ -76,9 +78,9 @@ bool Multi_QSL::eventFilter(QObject* watched, QEvent* event)
 
 void Multi_QSL::Recherche_Non_Recues()
 {
-    const UnconfirmedListing listing = ::Recherche_Non_Recues(*main.logModel(), Indicatif->text());
+    const UnconfirmedListing listing = ::Recherche_Non_Recues(*session.model(), Indicatif->text());
     if (!listing.message.isEmpty()) {
-        main.context().messages->info(listing.message);
+        ctx.messages->info(listing.message);
         return;
     }
     Label2->setText(listing.caption);
@@ -100,10 +102,9 @@ void Multi_QSL::print()
             ticked << listed[i].logLine;
     // A card with nothing ticked would be a blank page.
     if (ticked.isEmpty()) {
-        main.context().messages->info(noQsoToPrintMessage());
+        ctx.messages->info(noQsoToPrintMessage());
         return;
     }
-    AppContext& ctx = main.context();
     const QStringList lines = qslCardLines(listedFor, displayedCallsign(ctx.Indicatif_Station), ticked);
     const PrintReport printed = printReport(*ctx.printer, lines, qslCardStarts(lines));
     if (printed.outcome == PrintOutcome::Failed)

@@ -2,7 +2,8 @@
 #include "reports/qsl_card.h"
 #include <QWidget>
 
-class Main;
+struct AppContext;
+class LogSession;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -14,7 +15,7 @@ class QPushButton;
 class Multi_QSL : public QWidget {
     Q_OBJECT
 public:
-    explicit Multi_QSL(Main& main);
+    Multi_QSL(AppContext& context, LogSession& session, QWidget* parent);
 
     QLineEdit* Indicatif = nullptr;
     QPushButton* Recherche = nullptr;
@@ -30,7 +31,8 @@ private:
     void Recherche_Non_Recues();
     void print();
 
-    Main& main;
+    AppContext& ctx;
+    LogSession& session;
     QString listedFor; // the text the listing was made for: the card names it
     QList<UnconfirmedQso> listed;
 };

@@ -1,9 +1,10 @@
 #include "reports/recherche_window.h"
-#include "shell/named_widget.h"
+#include "widgets/named_widget.h"
 #include "logbook/log_list_model.h"
 #include "platform/messages.h"
-#include "shell/column_header_widget.h"
-#include "shell/main_window.h"
+#include "widgets/column_header_widget.h"
+#include "logbook/app_context.h"
+#include "logbook/log_session.h"
 #include <QButtonGroup>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -29,7 +30,8 @@ bool isLowerAscii(const QString& text)
 
 } // namespace
 
-Recherche_Indicatif::Recherche_Indicatif(Main& mainWindow) : QWidget(&mainWindow, Qt::Window), main(mainWindow)
+Recherche_Indicatif::Recherche_Indicatif(AppContext& context, LogSession& logSession, QWidget* parent)
+    : QWidget(parent, Qt::Window), ctx(context), session(logSession)
 {
     setObjectName(QStringLiteral("Recherche_Indicatif"));
     setWindowTitle(QStringLiteral("Rechercher un QSO"));
@@ -148,7 +150,7 @@ void Recherche_Indicatif::enterPressed(QLineEdit* box)
         refused = checkTypedDepartment(Depa->text());
     }
     if (!refused.isEmpty()) {
-        main.context().messages->info(refused);
+        ctx.messages->info(refused);
         return;
     }
     Recherche_QSO();
@@ -161,12 +163,12 @@ void Recherche_Indicatif::Recherche_QSO()
     const SearchOption option = selectedOption();
     QLineEdit* box = boxOf(option);
     box->setText(withoutLeadingLineBreak(box->text()));
-    const SearchOutcome outcome = ::Recherche_QSO(*main.logModel(), option, box->text());
+    const SearchOutcome outcome = ::Recherche_QSO(*session.model(), option, box->text());
     hits = outcome.hits;
     for (const SearchHit& hit : hits)
         QSO_Effectues->addItem(hit.text);
     if (!outcome.message.isEmpty())
-        main.context().messages->info(outcome.message);
+        ctx.messages->info(outcome.message);
     if (outcome.clearFields) {
         Indica->clear();
         Data->clear();
@@ -179,11 +181,11 @@ void Recherche_Indicatif::returnToLog(QListWidgetItem* item)
     const int index = QSO_Effectues->row(item);
     if (index < 0 || index >= hits.size())
         return;
-    const int row = hitRow(*main.logModel(), hits[index]);
+    const int row = hitRow(*session.model(), hits[index]);
     if (row < 0) {
-        main.context().messages->info(qsoGoneMessage());
+        ctx.messages->info(qsoGoneMessage());
         return;
     }
-    main.selectRow(row);
+    emit rowChosen(row);
     close();
 }

@@ -3,7 +3,8 @@
 #include <QList>
 #include <QWidget>
 
-class Main;
+struct AppContext;
+class LogSession;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -18,7 +19,7 @@ class QRadioButton;
 class Recherche_Indicatif : public QWidget {
     Q_OBJECT
 public:
-    explicit Recherche_Indicatif(Main& main);
+    Recherche_Indicatif(AppContext& context, LogSession& session, QWidget* parent);
 
     QLabel* Label3 = nullptr;
     QRadioButton* Option1_1 = nullptr; // "Indicatif"
@@ -30,6 +31,10 @@ public:
     QLabel* Label13 = nullptr;
     QListWidget* QSO_Effectues = nullptr;
     QPushButton* Command1 = nullptr;
+
+signals:
+    // A double click on a result: that QSO's row of the main list.
+    void rowChosen(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,7 +48,8 @@ private:
     SearchOption selectedOption() const;
     QLineEdit* boxOf(SearchOption option) const;
 
-    Main& main;
+    AppContext& ctx;
+    LogSession& session;
     QButtonGroup* Option1 = nullptr;
     QList<SearchHit> hits;
 };

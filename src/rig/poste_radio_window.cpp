@@ -3,7 +3,7 @@
 #include "rig/rig_bands.h"
 #include "rig/rig_control.h"
 #include "rig/rig_settings.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>

@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QPointer>
 
-class Main;
+struct AppContext;
+class QMainWindow;
+class SaisieFrame;
 class PosteRadio;
 class QComboBox;
 class QLabel;
@@ -14,7 +16,8 @@ class RigControl;
 class RigFollower : public QObject {
     Q_OBJECT
 public:
-    RigFollower(Main& main, RigControl& control);
+    // The status label goes into the window's status bar.
+    RigFollower(AppContext& context, SaisieFrame& entry, QMainWindow& window, RigControl& control);
 
     // Reads the current station's choices and follows the radio, or stops.
     void reconfigure();
@@ -24,9 +27,11 @@ private:
     void showReading(const RigReading& reading);
     void applyToEntry(const RigReading& reading);
     // Selects the text in the list, remembering it as a hand choice would be.
-    void choose(QComboBox* combo, const QString& text, const QString& key);
+    void choose(QComboBox* combo, const QString& text);
 
-    Main& main;
+    AppContext& ctx;
+    SaisieFrame& entry;
+    QMainWindow& mainWindow;
     RigControl& control;
     QLabel* status;
     QPointer<PosteRadio> window;

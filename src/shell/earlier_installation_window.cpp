@@ -4,7 +4,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QDir>
 
 namespace {

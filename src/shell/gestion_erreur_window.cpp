@@ -2,8 +2,8 @@
 #include "logbook/station.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "shell/app_context.h"
-#include "shell/station_setup.h"
+#include "logbook/app_context.h"
+#include "logbook/station_setup.h"
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -5,11 +5,14 @@
 #include "logbook/log_check.h"
 #include "logbook/list_row.h"
 #include "logbook/log_list_model.h"
+#include "logbook/log_session.h"
 #include "logbook/log_store.h"
+#include "logbook/station_settings.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "shell/column_header_widget.h"
+#include "widgets/column_header_widget.h"
+#include "widgets/single_window.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -50,7 +53,23 @@ QPushButton* namedButton(const char* name, const QString& text)
 Main::Main(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(context)
 {
     setObjectName(QStringLiteral("Main"));
-    model = new LogListModel(this);
+    logSession = new LogSession(ctx.dataDir, ctx.clock, this);
+    model = logSession->model();
+    // A change made through the session is the log read again, for the
+    // windows that follow it; a full read says so itself (Charge_Log).
+    connect(logSession, &LogSession::changed, this, [this](const LogChange& change) {
+        if (change.kind == LogChange::Kind::Loaded)
+            return;
+        if (change.kind != LogChange::Kind::Reloaded) {
+            emit logReloaded();
+            return;
+        }
+        // A window had the whole log rewritten: the list shows it from its
+        // last line, and the entry starts again.
+        if (showLog(*logSession))
+            selectLastLine();
+        Init_Saisie();
+    });
     buildControls();
     buildMenus();
     wireStation();
@@ -101,7 +120,7 @@ void Main::buildControls()
     }
     layout->addLayout(top);
 
-    Frame3 = new SaisieFrame(*this);
+    Frame3 = new SaisieFrame(ctx, *logSession);
     layout->addWidget(Frame3);
 
     auto* buttons = new QHBoxLayout;
@@ -206,53 +225,7 @@ void Main::buildMenus()
     connect(Mnu_Historique, &QAction::triggered, this, &Main::showHistory);
 }
 
-namespace {
-
-QMargins marginsOf(const QWidget* window)
-{
-    const QRect inner = window->geometry();
-    const QRect outer = window->frameGeometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
-
-// Title bar and borders are known once a window is shown; before that, those
-// of a window already on the screen are the best guess.
-QMargins frameMargins(const QWidget* window)
-{
-    if (window->isVisible())
-        return marginsOf(window);
-    for (const QWidget* other : QApplication::topLevelWidgets())
-        if (other != window && other->isVisible() && other->isWindow())
-            return marginsOf(other);
-    return {};
-}
-
-} // namespace
-
-void Main::centreOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    // A window never shown nor sized has no size yet: its layout gives it now
-    // (not adjustSize(), which caps a window at two thirds of the screen).
-    if (!window->isVisible() && !window->testAttribute(Qt::WA_Resized)) {
-        window->ensurePolished();
-        if (window->layout())
-            window->layout()->activate();
-        window->resize(window->sizeHint().expandedTo(window->minimumSizeHint()));
-    }
-    const QMargins frame = frameMargins(window);
-    const QSize frameExtra(frame.left() + frame.right(), frame.top() + frame.bottom());
-    const QSize room = area.size() - frameExtra;
-    if (window->width() > room.width() || window->height() > room.height())
-        window->resize(window->size().boundedTo(room));
-    const QSize outer = window->size() + frameExtra;
-    window->move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
-                 area.y() + std::max(0, (area.height() - outer.height()) / 2));
-}
+void Main::centreOnScreen(QWidget* window) { ::centreOnScreen(window); }
 
 void Main::load()
 {
@@ -264,9 +237,9 @@ void Main::load()
     centreOnScreen(this);
     ctx.Indicatif_Station = storedStation(*ctx.settings);
     showStation();
-    const QString dateAuto = ctx.settings->read(ctx.stationSection(), Keys::DateAuto, QStringLiteral("Oui"));
-    Mnu_Date_Auto->setChecked(dateAuto == QLatin1String("Oui"));
-    Mnu_Date_Man->setChecked(dateAuto == QLatin1String("Non"));
+    const std::optional<bool> dateAuto = StationSettings(*ctx.settings, ctx.Indicatif_Station).dateAuto();
+    Mnu_Date_Auto->setChecked(dateAuto == true);
+    Mnu_Date_Man->setChecked(dateAuto == false);
     ctx.settings->write(Keys::commonSection, Keys::CheminRepertoire, ctx.dataDir);
     tick();
     Timer1->start();
@@ -290,32 +263,30 @@ void Main::load()
 void Main::showStation()
 {
     I_Station->setText(displayedCallsign(ctx.Indicatif_Station));
-    const QString section = ctx.stationSection();
-    Frame3->Bande_A->setCurrentIndex(storedIndex(*ctx.settings, section, Keys::BandeUtilisee, Frame3->Bande_A->count()));
-    Frame3->Mode_A->setCurrentIndex(storedIndex(*ctx.settings, section, Keys::ModeUtilise, Frame3->Mode_A->count()));
+    const StationSettings station(*ctx.settings, ctx.Indicatif_Station);
+    Frame3->Bande_A->setCurrentIndex(station.bandIndex(Frame3->Bande_A->count()));
+    Frame3->Mode_A->setCurrentIndex(station.modeIndex(Frame3->Mode_A->count()));
 }
 
 bool Main::Charge_Log()
 {
-    const LogStore store = ctx.logStore();
-    LinesRead log = store.read();
-    if (log.status == ReadStatus::NotFound) {
-        model->setLines({});
+    logSession->open(ctx.Indicatif_Station);
+    return showLog(*logSession);
+}
+
+bool Main::showLog(const LogSession& session)
+{
+    const LogSession::Opened& log = session.lastOpened();
+    if (!log) {
         Frame3->setEnabled(false);
         setLogActionsEnabled(false);
-        recoverMissingLog();
+        if (log.status == ReadStatus::NotFound)
+            recoverMissingLog();
+        else
+            ctx.messages->info(QStringLiteral("Impossible de lire le log %1.\r\n%2").arg(logFileName(ctx.Indicatif_Station), log.error));
         return false;
     }
-    if (log.status == ReadStatus::Error) {
-        model->setLines({});
-        Frame3->setEnabled(false);
-        setLogActionsEnabled(false);
-        ctx.messages->info(QStringLiteral("Impossible de lire le log %1.\r\n%2").arg(logFileName(ctx.Indicatif_Station), log.error));
-        return false;
-    }
-    const QString notice = nonQsoLines.notice(store.path(), log.lines);
-    model->setLines(std::move(log.lines));
-    if (!notice.isEmpty())
+    if (const QString notice = nonQsoLines.notice(session.path(), session.lines()); !notice.isEmpty())
         ctx.messages->info(notice);
     if (const QString warning = takeBackupWarning(); !warning.isEmpty())
         ctx.messages->info(warning);

@@ -1,6 +1,7 @@
 #pragma once
 #include "logbook/log_check.h"
-#include "shell/app_context.h"
+#include "widgets/single_window.h"
+#include "logbook/app_context.h"
 #include <QMainWindow>
 #include <QPointer>
 
@@ -11,6 +12,7 @@ class QListView;
 class QPushButton;
 class QTimer;
 class LogListModel;
+class LogSession;
 class SaisieFrame;
 
 // The main window: clock, menus, the entry frame and the log list. It lives
@@ -38,6 +40,7 @@ public:
     void Init_Saisie();
 
     AppContext& context() { return ctx; }
+    LogSession& session() { return *logSession; }
     LogListModel* logModel() const { return model; }
     QListView* logList() const { return Liste_DFCF; }
     SaisieFrame* entry() const { return Frame3; }
@@ -47,19 +50,7 @@ public:
 
     // Opens a window as its single instance: created on first use, brought
     // to the front when already open, destroyed when closed.
-    template <class W, class Make> W* showSingle(QPointer<W>& slot, Make make)
-    {
-        if (!slot) {
-            slot = make();
-            slot->setAttribute(Qt::WA_DeleteOnClose);
-            slot->adjustSize();
-            centreOnScreen(slot);
-        }
-        slot->show();
-        slot->raise();
-        slot->activateWindow();
-        return slot;
-    }
+    template <class W, class Make> W* showSingle(QPointer<W>& slot, Make make) { return ::showSingle(slot, make); }
     static void centreOnScreen(QWidget* window);
 
     // "Paramètres", with the sentence saying why the operator is sent there.
@@ -105,7 +96,7 @@ public:
     QPushButton* Command1 = nullptr;
 
 signals:
-    // The log was reloaded (after a change or a change of station).
+    // The log was read again or changed (a QSO saved, another station).
     void logReloaded();
     // A row was selected by the program; it acts as a click on that row.
     void rowSelected(int row);
@@ -118,25 +109,28 @@ private:
     void showHistory();
 
     // Each subsystem connects its own menu items and buttons to its windows
-    // (shell/main_window_station.cpp, awards/main_window_awards.cpp, ...).
+    // (shell/main_window_station.cpp, shell/main_window_awards.cpp, one file a menu).
     void wireStation();
     void wireAwards();
     void wireMaps();
     void wireCastles();
     void wireSearch();
-    void wireEntry(); // entry/main_window_entry.cpp: the list, its buttons, the date menu
-    void wireAdifExport();  // reports/main_window_adif_export.cpp
-    void wireAdifImport();  // reports/main_window_adif_import.cpp
-    void wireStatistics();  // awards/main_window_statistics.cpp
-    void wireSettings();    // shell/main_window_settings.cpp: the servers
-    void wireRig();         // rig/main_window_rig.cpp
-    void wireCluster();     // cluster/main_window_cluster.cpp
+    void wireEntry(); // main_window_entry.cpp: the list, its buttons, the date menu
+    void wireAdifExport();  // main_window_adif_export.cpp
+    void wireAdifImport();  // main_window_adif_import.cpp
+    void wireStatistics();  // main_window_statistics.cpp
+    void wireSettings();    // main_window_settings.cpp: the servers
+    void wireRig();         // main_window_rig.cpp
+    void wireCluster();     // main_window_cluster.cpp
+    // Shows the log the session has just read, or says why it could not.
+    bool showLog(const LogSession& session);
     // First installation: the message, then the station window, modally.
     void firstInstallation();
     // The log of the configured station is missing: the recovery window.
     void recoverMissingLog();
 
     AppContext& ctx;
+    LogSession* logSession = nullptr;
     LogListModel* model = nullptr;
     QListView* Liste_DFCF = nullptr;
     QLabel* Label_Liste_DFCF = nullptr;

@@ -4,7 +4,7 @@
 #include "logbook/station.h"
 #include "platform/http.h"
 #include "platform/settings.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>

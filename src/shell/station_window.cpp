@@ -2,7 +2,7 @@
 #include "platform/messages.h"
 #include "platform/text_file.h"
 #include "shell/main_window.h"
-#include "shell/station_setup.h"
+#include "logbook/station_setup.h"
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>

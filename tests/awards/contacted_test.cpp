@@ -1,7 +1,7 @@
 #include "awards/aff_contacte_window.h"
 #include "awards/contacted_report.h"
 #include "platform/text_file.h"
-#include "shell/column_header_widget.h"
+#include "widgets/column_header_widget.h"
 #include "support/test_env.h"
 #include <QComboBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #include "awards/diplomes_window.h"
 #include "awards/score_chateaux_window.h"
 #include "logbook/departments.h"
-#include "reports/liste_hf_window.h"
+#include "awards/liste_hf_window.h"
 #include "shell/main_window.h"
 #include "support/test_env.h"
 #include <QAction>

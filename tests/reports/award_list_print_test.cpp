@@ -1,6 +1,6 @@
 #include "logbook/log_line.h"
 #include "platform/qt_platform.h"
-#include "reports/liste_hf_window.h"
+#include "awards/liste_hf_window.h"
 #include "support/test_env.h"
 #include <QFile>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 #include "awards/award_figures.h"
-#include "reports/award_list.h"
+#include "awards/award_list.h"
 #include "reports/report_file.h"
 #include "support/test_env.h"
 

@@ -6,7 +6,7 @@
 #include "logbook/log_list_model.h"
 #include "platform/text_file.h"
 #include "reports/adif.h"
-#include "reports/award_list.h"
+#include "awards/award_list.h"
 #include "reports/qsl_card.h"
 #include "reports/search.h"
 #include "support/test_env.h"

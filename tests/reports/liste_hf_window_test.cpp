@@ -1,4 +1,4 @@
-#include "reports/liste_hf_window.h"
+#include "awards/liste_hf_window.h"
 #include "support/test_env.h"
 #include <QDir>
 #include <QLabel>

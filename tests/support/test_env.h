@@ -1,7 +1,7 @@
 #pragma once
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QByteArray>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

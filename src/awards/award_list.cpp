@@ -1,4 +1,4 @@
-#include "reports/award_list.h"
+#include "awards/award_list.h"
 #include "awards/award_figures.h"
 #include "logbook/dates.h"
 #include "logbook/log_line.h"

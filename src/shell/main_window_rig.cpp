@@ -11,7 +11,7 @@ void Main::wireRig()
     }
     ctx.rigControl = new RigControl(*ctx.rig, this);
     connect(ctx.rigControl, &QObject::destroyed, [context = &ctx] { context->rigControl = nullptr; });
-    auto* follower = new RigFollower(*this, *ctx.rigControl);
+    auto* follower = new RigFollower(ctx, *Frame3, *this, *ctx.rigControl);
     connect(Mnu_Poste_Radio, &QAction::triggered, follower, &RigFollower::openSettings);
     // Loading a log follows a start-up or a change of station, whose choices may differ.
     connect(this, &Main::logReloaded, follower, &RigFollower::reconfigure);

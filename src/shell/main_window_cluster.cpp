@@ -1,6 +1,6 @@
 #include "cluster/spots_dfcf_window.h"
 #include "entry/saisie_widget.h"
-#include "logbook/log_list_model.h"
+#include "logbook/log_session.h"
 #include "platform/qt_cluster_link.h"
 #include "rig/rig_control.h"
 #include "shell/main_window.h"
@@ -11,8 +11,8 @@ void Main::wireCluster()
     connect(Mnu_Spots, &QAction::triggered, this, [this] {
         QPointer<Spots_DFCF> slot = openWindow<Spots_DFCF>();
         showSingle(slot, [this] {
-            auto* window = new Spots_DFCF(ctx, new QtClusterLink, model->lines(), this);
-            connect(this, &Main::logReloaded, window, [this, window] { window->refreshLog(model->lines()); });
+            auto* window = new Spots_DFCF(ctx, new QtClusterLink, logSession->castles(), this);
+            connect(logSession, &LogSession::changed, window, &Spots_DFCF::refreshLog);
             connect(window, &Spots_DFCF::entryRequested, this, [this](const SpotEntry& spot) {
                 raise();
                 activateWindow();

@@ -2,6 +2,7 @@
 #include "platform/file_dialogs.h"
 #include "reports/adif_import_window.h"
 #include "shell/main_window.h"
+#include "logbook/log_session.h"
 #include <QAction>
 
 void Main::wireAdifImport()
@@ -12,6 +13,6 @@ void Main::wireAdifImport()
         if (path.isEmpty())
             return;
         delete preview; // the preview of another file is replaced, its reading stopped
-        showSingle(preview, [&] { return new Import_ADIF(*this, path); });
+        showSingle(preview, [&] { return new Import_ADIF(ctx, *logSession, path, this); });
     });
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "reports/award_list.h"
+#include "awards/award_list.h"
 #include <QWidget>
 
 struct AppContext;

@@ -1,4 +1,4 @@
-#include "shell/named_widget.h"
+#include "widgets/named_widget.h"
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>

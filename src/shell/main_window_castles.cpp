@@ -4,6 +4,7 @@
 #include "castles/web_pages.h"
 #include "platform/messages.h"
 #include "shell/main_window.h"
+#include "logbook/log_session.h"
 #ifdef DFCF_WEB_VIEW
 #include "castles/liste_dfcf1_window.h"
 #include "castles/reglement_window.h"
@@ -35,7 +36,7 @@ void Main::wireCastles()
         }
         CastleListUpdate::start(ctx, this);
     });
-    connect(Mnu_Maj_Nom_DFCF, &QAction::triggered, this, [this] { runNameRefresh(*this); });
+    connect(Mnu_Maj_Nom_DFCF, &QAction::triggered, this, [this] { runNameRefresh(ctx, *logSession, this); });
     connect(Mnu_Cluster, &QAction::triggered, this, [this] {
         if (!serverReady(true))
             return;

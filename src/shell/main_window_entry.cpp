@@ -3,7 +3,13 @@
 #include <QAction>
 #include <QPushButton>
 
-void Main::wireEntry() { Frame3->wireMain(); }
+void Main::wireEntry()
+{
+    Frame3->wireMain({Liste_DFCF, Annule_Saisie, Ajout_QSO, Mnu_Date_Auto, Mnu_Date_Man, Label33, Label37,
+                      [this](int row) { selectRow(row); }});
+    connect(this, &Main::rowSelected, Frame3, &SaisieFrame::clickRow);
+    connect(this, &Main::logReloaded, Frame3, &SaisieFrame::forgetSelection);
+}
 
 void Main::setLogActionsEnabled(bool enabled)
 {

@@ -1,7 +1,7 @@
 #include "awards/diplome_vhf_window.h"
 #include "awards/diplomes_window.h"
 #include "awards/score_chateaux_window.h"
-#include "reports/liste_hf_window.h"
+#include "awards/liste_hf_window.h"
 #include "shell/main_window.h"
 #include <QAction>
 

@@ -1,4 +1,4 @@
-#include "shell/station_setup.h"
+#include "logbook/station_setup.h"
 #include "logbook/log_store.h"
 #include "logbook/station.h"
 #include "platform/settings.h"

@@ -1,4 +1,4 @@
-#include "shell/column_header_widget.h"
+#include "widgets/column_header_widget.h"
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include "platform/clock.h"
 
 LogStore AppContext::logStore() const

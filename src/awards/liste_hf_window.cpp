@@ -1,11 +1,11 @@
-#include "reports/liste_hf_window.h"
-#include "shell/column_header_widget.h"
-#include "shell/named_widget.h"
+#include "awards/liste_hf_window.h"
+#include "widgets/column_header_widget.h"
+#include "widgets/named_widget.h"
 #include "awards/award_figures.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "reports/report_file.h"
-#include "shell/app_context.h"
+#include "logbook/app_context.h"
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,17 +1,15 @@
+#include "bench_doubles.h"
 #include "bench_log.h"
 #include "cluster/castle_reference.h"
 #include "cluster/spot_line.h"
 #include "cluster/spot_mark.h"
 #include "cluster/spots_dfcf_window.h"
 #include "logbook/castle_contacts.h"
-#include "platform/messages.h"
 #include "platform/qt_cluster_link.h"
-#include "platform/settings.h"
 #include "logbook/app_context.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QHash>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -68,20 +66,6 @@ void BM_OneSpotChecked(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OneSpotChecked)->Arg(100000)->Unit(benchmark::kMicrosecond);
-
-class MemorySettings final : public Settings {
-public:
-    QHash<QString, QString> values;
-    QString read(const QString& s, const QString& k, const QString& f) const override { return values.value(s + k, f); }
-    void write(const QString& s, const QString& k, const QString& v) override { values[s + k] = v; }
-    bool contains(const QString& s, const QString& k) const override { return values.contains(s + k); }
-};
-
-class SilentMessages final : public Messages {
-public:
-    void info(const QString&) override {}
-    bool askYesNo(const QString&) override { return true; }
-};
 
 // 100 spots a second from a local node for DFCF_LOAD_SECONDS (60 by default),
 // the log changing every 10 seconds; DFCF_LOAD_HIDDEN leaves the window

@@ -1,16 +1,14 @@
+#include "bench_doubles.h"
 #include "bench_log.h"
 #include "cluster/spots_dfcf_window.h"
 #include "logbook/log_list_model.h"
 #include "logbook/log_session.h"
 #include "platform/clock.h"
-#include "platform/messages.h"
-#include "platform/settings.h"
 #include "shell/main_window.h"
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QHash>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
@@ -69,20 +67,6 @@ void BM_SessionDelete(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-
-class MemorySettings final : public Settings {
-public:
-    QHash<QString, QString> values;
-    QString read(const QString& s, const QString& k, const QString& f) const override { return values.value(s + k, f); }
-    void write(const QString& s, const QString& k, const QString& v) override { values[s + k] = v; }
-    bool contains(const QString& s, const QString& k) const override { return values.contains(s + k); }
-};
-
-class SilentMessages final : public Messages {
-public:
-    void info(const QString&) override {}
-    bool askYesNo(const QString&) override { return true; }
-};
 
 struct Program {
     BenchLog log{100000};

@@ -1,7 +1,9 @@
 #pragma once
 #include "platform/messages.h"
 #include "platform/settings.h"
+#include <QApplication>
 #include <QHash>
+#include <benchmark/benchmark.h>
 
 // The platform of a window under measure: settings in memory, every question
 // answered yes, nothing shown.
@@ -18,3 +20,15 @@ public:
     void info(const QString&) override {}
     bool askYesNo(const QString&) override { return true; }
 };
+
+// main() of a benchmark that opens windows: offscreen unless told otherwise.
+inline int runWindowBenchmarks(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

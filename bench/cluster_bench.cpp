@@ -155,13 +155,4 @@ BENCHMARK(BM_SpotsWindowUnderLoad)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv); }

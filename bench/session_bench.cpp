@@ -156,13 +156,4 @@ BENCHMARK(BM_SessionDelete)->BENCH_SIZES;
 BENCHMARK(BM_StartUp)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveWithSpotsOpen)->Iterations(1)->Unit(benchmark::kSecond);
 
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv); }

@@ -1,6 +1,5 @@
 #include "logbook/log_list_model.h"
 #include "logbook/log_session.h"
-#include "logbook/station_settings.h"
 #include "platform/text_file.h"
 #include "support/test_env.h"
 #include <QProcess>
@@ -148,23 +147,4 @@ TEST_F(LogSessionTest, AFailedWriteLeavesMemoryAndFileAsTheyWere)
     EXPECT_FALSE(exists("Temporaire.txt"));
     EXPECT_FALSE(exists("Temporaire6.txt"));
     expectSameAsFullReload(session, "failed writes");
-}
-
-TEST_F(LogSessionTest, StationSettingsKeepTheEntryChoicesUnderTheStationsOwnKeys)
-{
-    StationSettings station(settings, "F5ABC");
-    EXPECT_EQ(station.dateAuto(), true); // nothing kept yet
-    EXPECT_EQ(station.bandIndex(12), 0);   // the first band
-    station.setDateAuto(false);
-    station.setBandIndex(3);
-    station.setModeIndex(1);
-    EXPECT_EQ(settings.read("Setup F5ABC", "Date Auto", ""), "Non");
-    EXPECT_EQ(settings.read("Setup F5ABC", "bande Utilisee", ""), "3");
-    EXPECT_EQ(settings.read("Setup F5ABC", "Mode Utilise", ""), "1");
-    EXPECT_EQ(station.dateAuto(), false);
-    EXPECT_EQ(station.bandIndex(12), 3);
-    EXPECT_EQ(station.bandIndex(3), -1); // not a position of a shorter list
-    EXPECT_EQ(StationSettings(settings, "F6XYZ").modeIndex(4), 0); // another station's own
-    settings.write("Setup F5ABC", "Date Auto", "peut-être");
-    EXPECT_EQ(station.dateAuto(), std::nullopt);
 }

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <random>
 
@@ -117,7 +118,15 @@ int main(int argc, char* argv[])
                 save(contacted, out, QStringLiteral("contactes"));
             }
         }
-        shoot(main.Mnu_Statistiques, "Statistiques", QStringLiteral("statistiques"));
+        if (QWidget* stats = shoot(main.Mnu_Statistiques, "Statistiques", QStringLiteral("statistiques"))) {
+            auto* tabs = stats->findChild<QTabWidget*>(QStringLiteral("Graphiques"));
+            const QStringList pages = {QStringLiteral("annees"), QStringLiteral("bandes"), QStringLiteral("modes")};
+            for (int i = 1; tabs && i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                QApplication::processEvents();
+                save(stats, out, QStringLiteral("statistiques_") + pages.value(i - 1));
+            }
+        }
         QApplication::quit();
     });
     return app.exec();

@@ -1,239 +1,319 @@
 #include "awards/statistics_charts_widget.h"
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QDateTime>
-#include <QDateTimeAxis>
-#include <QGraphicsLayout>
-#include <QLegendMarker>
-#include <QLineSeries>
-#include <QValueAxis>
-#include <algorithm>
+#include <QBuffer>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
 
 namespace {
 
-constexpr int uprightYearsFrom = 10;
+constexpr qreal gap = 6;
 
-const StatGroup awardGroups[] = {StatGroup::HF, StatGroup::VHF, StatGroup::UHF};
-
-QColor groupColour(StatGroup g)
+QColor limitColour(StatGroup g)
 {
     switch (g) {
-    case StatGroup::HF: return QColor(31, 96, 180);
-    case StatGroup::VHF: return QColor(30, 140, 60);
-    case StatGroup::UHF: return QColor(200, 80, 20);
+    case StatGroup::HF: return chartColour(ChartColour::HF);
+    case StatGroup::VHF: return chartColour(ChartColour::VHF);
+    case StatGroup::UHF: return chartColour(ChartColour::UHF);
     case StatGroup::Other: break;
     }
-    return Qt::darkGray;
+    return chartColour(ChartColour::Other);
 }
 
-QString choiceName(GroupChoice group) { return group ? statGroupName(*group) : QStringLiteral("tous les groupes"); }
-
-QChart* frenchChart(const QString& title)
+// Labels wider than the room between two of them: only one in every few is
+// written, on round steps (every 2, 3, 6, 12 months...) so they read as a scale.
+int labelEvery(qreal room, qreal needed)
 {
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    QFont font = chart->titleFont();
-    font.setBold(true);
-    chart->setTitleFont(font);
-    chart->setLocale(QLocale(QLocale::French, QLocale::France));
-    // Every pixel counts at 200 % on a small screen.
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->layout()->setContentsMargins(0, 0, 0, 0);
-    chart->setBackgroundRoundness(0);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setAnimationOptions(QChart::NoAnimation);
-    return chart;
+    for (const int every : {1, 2, 3, 4, 6, 12, 24, 36, 60, 120, 240, 600})
+        if (room * every >= needed)
+            return every;
+    return 1200;
 }
 
-QValueAxis* countAxis(const QString& title, int highest)
-{
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setRange(0, qMax(4, int(highest * 1.08) + 1));
-    axis->applyNiceNumbers();
-    return axis;
-}
+class ChartPainter {
+public:
+    ChartPainter(QPainter& p, const ChartDescription& c, const QFont& f) : painter(p), chart(c), font(f)
+    {
+        titleFont = font;
+        titleFont.setBold(true);
+        titleFont.setPointSizeF(font.pointSizeF() * 1.15);
+    }
 
-qint64 monthStart(int key)
-{
-    return QDateTime(QDate(yearOfMonth(key), monthOfMonth(key), 1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
-}
-
-void addThreshold(QChart* chart, const CastleThreshold& threshold, qint64 from, qint64 to)
-{
-    auto* line = new QLineSeries;
-    line->setObjectName(QString::fromLatin1(thresholdSeriesName));
-    line->setName(threshold.label);
-    line->append(from, threshold.castles);
-    line->append(to, threshold.castles);
-    line->setPen(QPen(groupColour(threshold.group), 1.5, Qt::DashLine));
-    chart->addSeries(line);
-    chart->legend()->markers(line).constFirst()->setVisible(false);
-}
-
-// The limits are named on an axis of their own at the right of the plot,
-// where no curve nor the date axis can run over their names. Limits closer
-// than a line of text on the scale share one name.
-void nameThresholds(QChart* chart, const QList<CastleThreshold>& thresholds, const QValueAxis* counts)
-{
-    QList<CastleThreshold> ordered = thresholds;
-    std::sort(ordered.begin(), ordered.end(),
-              [](const CastleThreshold& a, const CastleThreshold& b) { return a.castles < b.castles; });
-    const double tooClose = (counts->max() - counts->min()) / 20;
-    QList<std::pair<QString, int>> names;
-    for (const CastleThreshold& threshold : ordered) {
-        if (!names.isEmpty() && threshold.castles - names.last().second < tooClose)
-            names.last() = {names.last().first + QStringLiteral(", ") + threshold.label, threshold.castles};
+    void draw(QRectF area)
+    {
+        area.adjust(gap, gap, -gap, -gap);
+        drawTitle(area);
+        if (chart.legend && !chart.series.isEmpty())
+            drawLegend(area);
+        plot = plotArea(area);
+        drawValueAxis();
+        if (chart.kind == ChartDescription::Kind::Bars)
+            drawBars();
         else
-            names.append({threshold.label, threshold.castles});
+            drawLines();
+        drawLimits();
     }
-    auto* axis = new QCategoryAxis;
-    axis->setObjectName(QString::fromLatin1(thresholdSeriesName));
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axis->setGridLineVisible(false);
-    for (const auto& [label, castles] : names)
-        axis->append(label, castles);
-    axis->setRange(counts->min(), counts->max());
-    chart->addAxis(axis, Qt::AlignRight);
-}
 
-void attach(QChart* chart, QAbstractAxis* x, QAbstractAxis* y)
-{
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(x);
-        series->attachAxis(y);
+private:
+    qreal line() const { return QFontMetricsF(font, painter.device()).height(); }
+    qreal width(const QString& text) const { return QFontMetricsF(font, painter.device()).horizontalAdvance(text); }
+    qreal y(int value) const { return plot.bottom() - plot.height() * value / chart.scale.top; }
+    qreal slot() const { return plot.width() / std::max<qsizetype>(1, chart.categories.size()); }
+
+    void drawTitle(QRectF& area)
+    {
+        painter.setFont(titleFont);
+        painter.setPen(Qt::black);
+        const QRectF used = painter.boundingRect(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, chart.title);
+        painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, chart.title);
+        area.setTop(used.bottom() + gap);
+        painter.setFont(font);
     }
-}
 
-QString shownLabel(const QString& label, const QString& empty) { return label.isEmpty() ? empty : label; }
-
-QChart* countBars(const QString& title, const QString& setName, const QStringList& labels,
-                  const QMap<QString, int>& counts, const QString& empty)
-{
-    QChart* chart = frenchChart(labels.isEmpty() ? title + QStringLiteral(" : aucun QSO") : title);
-    auto* set = new QBarSet(setName);
-    set->setLabelColor(Qt::black);
-    QStringList categories;
-    int highest = 0;
-    for (const QString& label : labels) {
-        *set << counts.value(label);
-        categories << shownLabel(label, empty);
-        highest = qMax(highest, counts.value(label));
+    void drawLegend(QRectF& area)
+    {
+        const qreal swatch = line() * 1.2;
+        qreal total = 0;
+        for (const ChartSeries& s : chart.series)
+            total += swatch + gap / 2 + width(s.name) + 3 * gap;
+        qreal x = area.center().x() - (total - 3 * gap) / 2;
+        const qreal top = area.bottom() - line();
+        for (const ChartSeries& s : chart.series) {
+            const QRectF mark(x, top + line() * 0.25, swatch, line() * 0.5);
+            if (chart.kind == ChartDescription::Kind::Lines)
+                painter.fillRect(QRectF(mark.left(), mark.center().y() - 1.25, mark.width(), 2.5), chartColour(s.colour));
+            else
+                painter.fillRect(mark, chartColour(s.colour));
+            x += swatch + gap / 2;
+            painter.setPen(Qt::black);
+            painter.drawText(QRectF(x, top, width(s.name) + 1, line()), Qt::AlignLeft | Qt::AlignVCenter, s.name);
+            x += width(s.name) + 3 * gap;
+        }
+        area.setBottom(top - gap);
     }
-    auto* series = new QBarSeries;
-    series->append(set);
-    series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    chart->addSeries(series);
-    auto* x = new QBarCategoryAxis;
-    x->append(categories);
-    attach(chart, x, countAxis(QStringLiteral("QSO"), highest));
-    chart->legend()->setVisible(false);
-    return chart;
-}
 
-GroupStatistics chosen(const LogStatistics& stats, GroupChoice group)
-{
-    return group ? stats.group(*group) : stats.allGroups();
-}
+    bool upright() const
+    {
+        if (chart.kind == ChartDescription::Kind::Lines)
+            return false;
+        qreal widest = 0;
+        for (const QString& label : chart.categories)
+            widest = std::max(widest, width(label));
+        return chart.uprightLabels || widest + gap > slot();
+    }
+
+    QRectF plotArea(const QRectF& area)
+    {
+        QRectF r = area;
+        r.setLeft(r.left() + line() + gap + width(QString::number(chart.scale.top)) + gap);
+        // Half a line above the top, for its value written centred on it; a
+        // whole one when counts stand over the bars.
+        r.setTop(r.top() + (chart.valueLabels ? line() : line() / 2));
+        namesWidth = 0;
+        for (const ChartLimitName& name : chart.limitNames)
+            namesWidth = std::max(namesWidth, width(name.text) + 1);
+        // Long names wrap rather than squeeze the plot.
+        namesWidth = std::min(namesWidth, area.width() * 0.3);
+        r.setRight(r.right() - (namesWidth > 0 ? namesWidth + gap : gap));
+        plot = r; // the labels' room depends on the plot's width
+        qreal below = line();
+        if (upright()) {
+            below = 0;
+            for (const QString& label : chart.categories)
+                below = std::max(below, width(label));
+        }
+        r.setBottom(r.bottom() - below - gap);
+        return r;
+    }
+
+    void drawValueAxis()
+    {
+        painter.setFont(font);
+        for (int value = 0; value <= chart.scale.top; value += chart.scale.step) {
+            painter.setPen(QPen(value == 0 ? QColor(90, 90, 90) : QColor(225, 225, 225), 1));
+            painter.drawLine(QPointF(plot.left(), y(value)), QPointF(plot.right(), y(value)));
+            painter.setPen(Qt::black);
+            painter.drawText(QRectF(plot.left() - 200 - gap, y(value) - line() / 2, 200, line()),
+                             Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
+        }
+        painter.setPen(QColor(90, 90, 90));
+        painter.drawLine(plot.bottomLeft(), plot.topLeft());
+        painter.save();
+        painter.translate(plot.left() - width(QString::number(chart.scale.top)) - 2 * gap - line(), plot.center().y());
+        painter.rotate(-90);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line()), Qt::AlignCenter, chart.valueTitle);
+        painter.restore();
+    }
+
+    // The label of category i centred under x, kept inside the plot's width;
+    // returns where it ends on the right.
+    qreal drawCategory(int i, qreal x, bool turned)
+    {
+        const QString& label = chart.categories[i];
+        painter.setPen(Qt::black);
+        if (turned) {
+            painter.save();
+            painter.translate(x, plot.bottom() + gap);
+            painter.rotate(-90);
+            painter.drawText(QRectF(-width(label) - 1, -line() / 2, width(label) + 1, line()),
+                             Qt::AlignRight | Qt::AlignVCenter, label);
+            painter.restore();
+            return x + line() / 2;
+        }
+        const qreal w = width(label) + 1;
+        const qreal left = std::clamp(x - w / 2, plot.left() - gap, plot.right() + gap - w);
+        painter.drawText(QRectF(left, plot.bottom() + gap / 2, w, line()), Qt::AlignCenter, label);
+        return left + w;
+    }
+
+    void drawBars()
+    {
+        const qreal room = slot();
+        const bool turned = upright();
+        const int every = labelEvery(room, turned ? line() : 0);
+        const int bars = std::max<qsizetype>(1, chart.series.size());
+        const qreal barWidth = room * 0.75 / bars;
+        for (int i = 0; i < chart.categories.size(); ++i) {
+            const qreal left = plot.left() + i * room + room * 0.125;
+            for (int s = 0; s < chart.series.size(); ++s) {
+                const ChartSeries& series = chart.series[s];
+                const int value = series.values.value(i - series.start);
+                const QRectF bar(left + s * barWidth, y(value), barWidth, plot.bottom() - y(value));
+                painter.fillRect(bar, chartColour(series.colour));
+                const QString count = QString::number(value);
+                if (chart.valueLabels && width(count) <= room / bars) {
+                    painter.setPen(Qt::black);
+                    painter.drawText(QRectF(bar.center().x() - room / bars / 2, bar.top() - line(), room / bars, line()),
+                                     Qt::AlignHCenter | Qt::AlignBottom, count);
+                }
+            }
+            if (i % every == 0)
+                drawCategory(i, plot.left() + (i + 0.5) * room, turned);
+        }
+    }
+
+    qreal monthX(int i) const
+    {
+        const qsizetype n = chart.categories.size();
+        return n < 2 ? plot.center().x() : plot.left() + plot.width() * i / (n - 1);
+    }
+
+    void drawLines()
+    {
+        const qsizetype n = chart.categories.size();
+        const qreal room = n < 2 ? plot.width() : plot.width() / (n - 1);
+        const int every = labelEvery(room, width(QStringLiteral("00/0000")) + 2 * gap);
+        qreal written = -1e9;
+        for (int i = 0; i < n; i += every) {
+            painter.setPen(QColor(90, 90, 90));
+            painter.drawLine(QPointF(monthX(i), plot.bottom()), QPointF(monthX(i), plot.bottom() + gap / 2));
+            // The first and last labels are pulled inside the plot's width: one may now touch its neighbour.
+            if (monthX(i) - width(chart.categories[i]) / 2 > written + gap)
+                written = drawCategory(i, monthX(i), false);
+        }
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (const ChartSeries& s : chart.series) {
+            const QColor colour = chartColour(s.colour);
+            QPainterPath path;
+            for (int i = 0; i < s.values.size(); ++i) {
+                const QPointF point(monthX(s.start + i), y(s.values[i]));
+                i == 0 ? path.moveTo(point) : path.lineTo(point);
+            }
+            painter.setPen(QPen(colour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawPath(path);
+            if (s.values.size() == 1) {
+                painter.setBrush(colour);
+                painter.drawEllipse(path.currentPosition(), 4, 4);
+                painter.setBrush(Qt::NoBrush);
+            }
+        }
+        painter.restore();
+    }
+
+    // Dashed lines across the plot, named at its right; a name that would run
+    // into the one below it moves up.
+    void drawLimits()
+    {
+        for (const ChartLimit& limit : chart.limits) {
+            painter.setPen(QPen(limitColour(limit.group), 1.5, Qt::DashLine));
+            painter.drawLine(QPointF(plot.left(), y(limit.castles)), QPointF(plot.right(), y(limit.castles)));
+        }
+        painter.setPen(Qt::black);
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+        qreal lowestFree = plot.bottom() + line();
+        for (const ChartLimitName& name : chart.limitNames) {
+            const qreal height = painter.boundingRect(QRectF(0, 0, namesWidth, 1000), flags, name.text).height();
+            const qreal centre = std::min(y(name.castles), lowestFree - height / 2);
+            painter.drawText(QRectF(plot.right() + gap, centre - height / 2, namesWidth, height), flags, name.text);
+            lowestFree = centre - height / 2;
+        }
+    }
+
+    QPainter& painter;
+    const ChartDescription& chart;
+    QFont font;
+    QFont titleFont;
+    QRectF plot;
+    qreal namesWidth = 0;
+};
+
 
 } // namespace
 
-QChart* progressChart(const LogStatistics& stats, GroupChoice group)
+QColor chartColour(ChartColour colour)
 {
-    QChart* chart = frenchChart(QStringLiteral("Châteaux confirmés par mois, en cumul (%1)").arg(choiceName(group)));
-    if (!stats.hasDatedRecords())
-        chart->setTitle(chart->title() + QStringLiteral(" : aucun QSO daté"));
-    int first = stats.hasDatedRecords() ? stats.firstMonth : monthKey(QDate::currentDate().year(), 1);
-    int last = stats.hasDatedRecords() ? stats.lastMonth : first;
-    // A single month would give the date axis no width.
-    if (first == last) {
-        --first;
-        ++last;
+    switch (colour) {
+    case ChartColour::HF: return QColor(31, 96, 180);
+    case ChartColour::VHF: return QColor(30, 140, 60);
+    case ChartColour::UHF: return QColor(200, 80, 20);
+    case ChartColour::Contacted: return QColor(120, 160, 210);
+    case ChartColour::Confirmed: return QColor(30, 140, 60);
+    case ChartColour::Count: return QColor(60, 120, 190);
+    case ChartColour::Other: break;
     }
-    int highest = 0;
-    QList<CastleThreshold> thresholds;
-    for (StatGroup g : awardGroups) {
-        if (group && *group != g)
-            continue;
-        auto* line = new QLineSeries;
-        line->setName(statGroupName(g));
-        line->setPen(QPen(groupColour(g), 2.5));
-        line->setPointsVisible(stats.firstMonth == stats.lastMonth);
-        const QList<int> values = stats.cumulativeConfirmed(g);
-        for (int i = 0; i < values.size(); ++i)
-            line->append(monthStart(stats.firstMonth + i), values[i]);
-        chart->addSeries(line);
-        const int reached = values.isEmpty() ? 0 : values.last();
-        highest = qMax(highest, reached);
-        thresholds += castleThresholds(g, reached, !group);
-    }
-    for (const CastleThreshold& threshold : thresholds) {
-        addThreshold(chart, threshold, monthStart(first), monthStart(last));
-        highest = qMax(highest, threshold.castles);
-    }
-    auto* x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("MM/yyyy"));
-    x->setRange(QDateTime::fromMSecsSinceEpoch(monthStart(first), Qt::UTC),
-                QDateTime::fromMSecsSinceEpoch(monthStart(last), Qt::UTC));
-    x->setTickCount(qBound(2, last - first + 1, 5));
-    QValueAxis* counts = countAxis(QStringLiteral("Châteaux"), highest);
-    attach(chart, x, counts);
-    if (!thresholds.isEmpty())
-        nameThresholds(chart, thresholds, counts);
-    return chart;
+    return QColor(110, 110, 110);
 }
 
-QChart* yearsChart(const LogStatistics& stats, GroupChoice group)
+void paintChart(QPainter& painter, const QRectF& area, const ChartDescription& chart, const QFont& font)
 {
-    const GroupStatistics figures = chosen(stats, group);
-    const QString title = QStringLiteral("Châteaux contactés et confirmés par année (%1)").arg(choiceName(group));
-    QChart* chart = frenchChart(figures.byYear.isEmpty() ? title + QStringLiteral(" : aucun QSO daté") : title);
-    auto* contacted = new QBarSet(QStringLiteral("Contactés"));
-    auto* confirmed = new QBarSet(QStringLiteral("Confirmés"));
-    contacted->setColor(QColor(120, 160, 210));
-    confirmed->setColor(QColor(30, 140, 60));
-    contacted->setLabelColor(Qt::black);
-    confirmed->setLabelColor(Qt::black);
-    QStringList years;
-    int highest = 0;
-    for (auto it = figures.byYear.cbegin(); it != figures.byYear.cend(); ++it) {
-        years << QString::number(it.key());
-        *contacted << it.value().contacted;
-        *confirmed << it.value().confirmed;
-        highest = qMax(highest, it.value().contacted);
-    }
-    auto* series = new QBarSeries;
-    series->append({contacted, confirmed});
-    series->setLabelsVisible(years.size() <= 12);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    chart->addSeries(series);
-    auto* x = new QBarCategoryAxis;
-    x->append(years);
-    // Many years side by side leave each label less room than "2024" needs:
-    // upright, they stay whole.
-    if (years.size() > uprightYearsFrom)
-        x->setLabelsAngle(-90);
-    attach(chart, x, countAxis(QStringLiteral("Châteaux"), highest));
-    return chart;
+    painter.save();
+    painter.fillRect(area, Qt::white);
+    ChartPainter(painter, chart, font).draw(area);
+    painter.restore();
 }
 
-QChart* bandsChart(const LogStatistics& stats, GroupChoice group)
+QByteArray chartPng(const ChartDescription& chart, const QSize& size, const QFont& font, qreal scale)
 {
-    const GroupStatistics figures = chosen(stats, group);
-    return countBars(QStringLiteral("QSO par bande (%1)").arg(choiceName(group)), QStringLiteral("QSO"),
-                     orderedBands(figures.byBand), figures.byBand, QStringLiteral("(sans bande)"));
+    QImage image((QSizeF(size) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), chart, font);
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
 }
 
-QChart* modesChart(const LogStatistics& stats, GroupChoice group)
+ChartView::ChartView(QWidget* parent) : QWidget(parent)
 {
-    const GroupStatistics figures = chosen(stats, group);
-    return countBars(QStringLiteral("QSO par mode (%1)").arg(choiceName(group)), QStringLiteral("QSO"),
-                     orderedModes(figures.byMode), figures.byMode, QStringLiteral("(sans mode)"));
+    setMinimumSize(300, 180);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ChartView::setChart(ChartDescription chart)
+{
+    description = std::move(chart);
+    update();
+}
+
+void ChartView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintChart(painter, rect(), description, font());
 }

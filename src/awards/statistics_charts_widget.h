@@ -1,21 +1,28 @@
 #pragma once
-#include "awards/statistics.h"
-#include <optional>
+#include "awards/statistics_charts.h"
+#include <QWidget>
 
-class QChart;
+class QPainter;
 
-// The charts of the "Statistiques" window, built from the figures of one
-// pass over the log. A group of std::nullopt means every group.
-using GroupChoice = std::optional<StatGroup>;
+// Draws a chart of the "Statistiques" window, at any size.
+class ChartView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartView(QWidget* parent = nullptr);
 
-// Confirmed records by month, cumulated: one line per award group (or the
-// chosen one) and the castle limits of their awards as dashed lines.
-QChart* progressChart(const LogStatistics& stats, GroupChoice group);
-// Contacted and confirmed records per year.
-QChart* yearsChart(const LogStatistics& stats, GroupChoice group);
-// QSOs per band and per mode.
-QChart* bandsChart(const LogStatistics& stats, GroupChoice group);
-QChart* modesChart(const LogStatistics& stats, GroupChoice group);
+    void setChart(ChartDescription chart);
+    const ChartDescription& chart() const { return description; }
 
-// Thresholds are QLineSeries of this object name; the data lines are not.
-inline constexpr const char* thresholdSeriesName = "Seuil";
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ChartDescription description;
+};
+
+QColor chartColour(ChartColour colour);
+// Draws the chart into area, lettered in font: the same drawing for the
+// screen, an image and paper.
+void paintChart(QPainter& painter, const QRectF& area, const ChartDescription& chart, const QFont& font);
+// The chart as a PNG of size at scale times its pixels, sharp enough for paper.
+QByteArray chartPng(const ChartDescription& chart, const QSize& size, const QFont& font, qreal scale);

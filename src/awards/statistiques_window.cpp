@@ -8,15 +8,11 @@
 #include "platform/text_file.h"
 #include "logbook/app_context.h"
 #include "widgets/named_widget.h"
-#include <QBuffer>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -27,7 +23,7 @@ struct ChartPage {
     const char* view;
     QString tab;
     QString fileTag; // part of the proposed image name
-    QChart* (*build)(const LogStatistics&, GroupChoice);
+    ChartDescription (*build)(const LogStatistics&, GroupChoice);
 };
 
 const QList<ChartPage>& chartPages()
@@ -45,23 +41,6 @@ GroupChoice groupAt(int index)
 {
     static const GroupChoice choices[] = {std::nullopt, StatGroup::HF, StatGroup::VHF, StatGroup::UHF};
     return index >= 0 && index < 4 ? choices[index] : std::nullopt;
-}
-
-// The chart drawn afresh at any size: the scene is vector, so a printed page
-// is as sharp as the screen.
-QByteArray chartPng(QChartView* view, qreal scale)
-{
-    QImage image((QSizeF(view->size()) * scale).toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    view->render(&painter, QRectF(image.rect()), view->rect());
-    painter.end();
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
 }
 
 } // namespace
@@ -98,9 +77,7 @@ void Statistiques::buildControls()
 
     Graphiques = named(new QTabWidget, "Graphiques");
     for (const ChartPage& page : chartPages()) {
-        auto* view = named(new QChartView, page.view);
-        view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumSize(300, 180);
+        auto* view = named(new ChartView, page.view);
         Graphiques->addTab(view, page.tab);
         views << view;
     }
@@ -124,15 +101,11 @@ void Statistiques::buildControls()
 void Statistiques::drawCharts()
 {
     const GroupChoice group = groupAt(Groupe_Bandes->currentIndex());
-    for (int i = 0; i < views.size(); ++i) {
-        QChart* old = views[i]->chart();
+    for (int i = 0; i < views.size(); ++i)
         views[i]->setChart(chartPages()[i].build(stats, group));
-        // The view gives the replaced chart back rather than deleting it.
-        delete old;
-    }
 }
 
-QChartView* Statistiques::shownChart() const { return views.value(Graphiques->currentIndex()); }
+ChartView* Statistiques::shownChart() const { return views.value(Graphiques->currentIndex()); }
 
 void Statistiques::saveImage()
 {
@@ -146,7 +119,7 @@ void Statistiques::saveImage()
         return;
     if (QFileInfo(target).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
         target += QStringLiteral(".png");
-    const Result written = writeFileAtomically(target, target + QStringLiteral(".part"), chartPng(shownChart(), 1.0));
+    const Result written = writeFileAtomically(target, target + QStringLiteral(".part"), shownPng(1.0));
     if (!written.ok) {
         ctx.messages->info(QStringLiteral("L'image n'a pas été enregistrée.\r\n") + written.text());
         return;
@@ -162,8 +135,14 @@ void Statistiques::print()
     job.pointSize = 11;
     job.lines << QStringLiteral("KOR_DFCF  %1  %2").arg(ctx.Indicatif_Station, shortDateFr(ctx.clock->now().toUTC().date()))
               << QString();
-    job.image = chartPng(shownChart(), 3.0);
+    job.image = shownPng(3.0);
     const Result printed = ctx.printer->print(job);
     if (!printed.ok)
         ctx.messages->info(printed.text());
+}
+
+QByteArray Statistiques::shownPng(qreal scale) const
+{
+    const ChartView* view = shownChart();
+    return chartPng(view->chart(), view->size(), view->font(), scale);
 }

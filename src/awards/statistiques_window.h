@@ -3,7 +3,7 @@
 #include <QWidget>
 
 struct AppContext;
-class QChartView;
+class ChartView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -22,15 +22,17 @@ public:
     QPushButton* Enregistrer_Image = nullptr;
     QPushButton* Imprimer = nullptr;
 
-    QChartView* shownChart() const;
+    ChartView* shownChart() const;
 
 private:
     void buildControls();
     void drawCharts();
     void saveImage();
     void print();
+    // The chart shown, drawn afresh at scale times its size: as sharp on paper as on screen.
+    QByteArray shownPng(qreal scale) const;
 
     AppContext& ctx;
     LogStatistics stats;
-    QList<QChartView*> views; // progress, years, bands, modes
+    QList<ChartView*> views; // progress, years, bands, modes
 };

@@ -80,12 +80,7 @@ Main::Main(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(cont
     wireEntry();
     wireAdifExport();
     wireAdifImport();
-#ifdef DFCF_CHARTS
     wireStatistics();
-#else
-    // Built without the charts library: the item stays out of the menu.
-    Mnu_Statistiques->setVisible(false);
-#endif
     wireSettings();
     wireRig();
     wireCluster();

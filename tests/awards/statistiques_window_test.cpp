@@ -3,15 +3,9 @@
 #include "shell/main_window.h"
 #include "support/test_env.h"
 #include <QAction>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -29,27 +23,41 @@ protected:
                   qso("05/05/08", "432 Mhz", true), qso("31/02/09", "14 Mhz", true), qso("        ", "10 Mhz", false)});
     }
 
-    static QList<QLineSeries*> lines(QChart* chart, bool thresholds)
+    static const ChartDescription& chart(const QWidget* window, const char* view)
     {
-        QList<QLineSeries*> found;
-        for (QAbstractSeries* series : chart->series())
-            if (auto* line = qobject_cast<QLineSeries*>(series))
-                if ((line->objectName() == QLatin1String(thresholdSeriesName)) == thresholds)
-                    found << line;
-        return found;
-    }
-    static QStringList names(const QList<QLineSeries*>& series)
-    {
-        QStringList result;
-        for (QLineSeries* s : series)
-            result << s->name();
-        return result;
-    }
-    static QChart* chart(Statistiques* window, const char* view)
-    {
-        return window->findChild<QChartView*>(view)->chart();
+        return window->findChild<ChartView*>(view)->chart();
     }
 };
+
+QStringList names(const ChartDescription& chart)
+{
+    QStringList result;
+    for (const ChartSeries& s : chart.series)
+        result << s.name;
+    return result;
+}
+
+QStringList limitNames(const ChartDescription& chart)
+{
+    QStringList result;
+    for (const ChartLimitName& name : chart.limitNames)
+        result << name.text;
+    return result;
+}
+
+// Pixels of about the colour: the drawing smooths the edges of lines.
+int pixelsOf(const QImage& image, ChartColour colour)
+{
+    const QColor wanted = chartColour(colour);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += std::abs(c.red() - wanted.red()) + std::abs(c.green() - wanted.green()) +
+                             std::abs(c.blue() - wanted.blue()) < 30;
+        }
+    return count;
+}
 
 } // namespace
 
@@ -63,48 +71,42 @@ TEST_F(StatistiquesTest, ChartsShowOneLinePerGroupTheirThresholdsAndTheBars)
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Statistiques");
 
-    QChart* progress = chart(window, "Graphique_Progression");
-    const QList<QLineSeries*> groups = lines(progress, false);
-    EXPECT_EQ(names(groups), (QStringList{"HF", "VHF", "UHF"}));
-    for (QLineSeries* line : groups)
-        EXPECT_EQ(line->count(), 3) << line->name().toStdString(); // March, April, May 2008
-    EXPECT_EQ(groups[2]->at(2).y(), 1);
-    // Every group has one confirmation: its first award is its next goal.
-    EXPECT_EQ(names(lines(progress, true)),
-              (QStringList{"HF de Base : 30", "VHF de Base : 10", "UHF de Base : 5"}));
-    // Their names stand on an axis right of the plot, never over a curve.
-    for (QAbstractSeries* series : progress->series())
-        EXPECT_FALSE(qobject_cast<QLineSeries*>(series)->pointLabelsVisible());
-    auto* limitNames = qobject_cast<QCategoryAxis*>(progress->axes(Qt::Vertical).value(1));
-    ASSERT_NE(limitNames, nullptr);
-    EXPECT_EQ(limitNames->alignment(), Qt::AlignRight);
-    EXPECT_EQ(limitNames->categoriesLabels(), (QStringList{"UHF de Base : 5", "VHF de Base : 10", "HF de Base : 30"}));
+    ChartDescription progress = chart(window, "Graphique_Progression");
+    EXPECT_EQ(names(progress), (QStringList{"HF", "VHF", "UHF"}));
+    EXPECT_EQ(progress.categories, (QStringList{"03/2008", "04/2008", "05/2008"}));
+    for (const ChartSeries& line : progress.series)
+        EXPECT_EQ(line.values.size(), 3) << line.name.toStdString();
+    EXPECT_EQ(progress.series[2].values, (QList<int>{0, 0, 1}));
+    // Every group has one confirmation: its first award is its next goal,
+    // named right of the plot, lowest first, never over a curve.
+    EXPECT_EQ(progress.limits.size(), 3);
+    EXPECT_EQ(limitNames(progress), (QStringList{"UHF de Base : 5", "VHF de Base : 10", "HF de Base : 30"}));
+    // Each group's line is drawn in its colour.
+    const QImage drawn = window->shownChart()->grab().toImage();
+    for (ChartColour colour : {ChartColour::HF, ChartColour::VHF, ChartColour::UHF})
+        EXPECT_GT(pixelsOf(drawn, colour), 20) << int(colour);
 
-    auto* years = qobject_cast<QBarSeries*>(chart(window, "Graphique_Annees")->series().value(0));
-    ASSERT_NE(years, nullptr);
-    ASSERT_EQ(years->barSets().size(), 2);
-    EXPECT_EQ(years->barSets()[0]->label(), "Contactés");
-    EXPECT_EQ(years->barSets()[0]->at(0), 4);
-    EXPECT_EQ(years->barSets()[1]->at(0), 3);
-    auto* yearAxis = qobject_cast<QBarCategoryAxis*>(chart(window, "Graphique_Annees")->axes(Qt::Horizontal).value(0));
-    EXPECT_EQ(yearAxis->labelsAngle(), 0);
-    auto* bands = qobject_cast<QBarCategoryAxis*>(chart(window, "Graphique_Bandes")->axes(Qt::Horizontal).value(0));
-    ASSERT_NE(bands, nullptr);
-    EXPECT_EQ(bands->categories(), (QStringList{"10 Mhz", "14 Mhz", "144 Mhz", "432 Mhz"}));
+    const ChartDescription years = chart(window, "Graphique_Annees");
+    ASSERT_EQ(names(years), (QStringList{"Contactés", "Confirmés"}));
+    EXPECT_EQ(years.categories, QStringList{"2008"}); // 31/02/09 has no year
+    EXPECT_EQ(years.series[0].values.value(0), 4);
+    EXPECT_EQ(years.series[1].values.value(0), 3);
+    EXPECT_FALSE(years.uprightLabels);
+    window->Graphiques->setCurrentIndex(2);
+    EXPECT_EQ(chart(window, "Graphique_Bandes").categories, (QStringList{"10 Mhz", "14 Mhz", "144 Mhz", "432 Mhz"}));
+    EXPECT_GT(pixelsOf(window->shownChart()->grab().toImage(), ChartColour::Count), 100);
     EXPECT_EQ(window->Label_Dates->text(),
               "2 QSO dont la date est illisible ne sont comptés ni par mois ni par année.");
 
     window->Groupe_Bandes->setCurrentIndex(1);
     progress = chart(window, "Graphique_Progression");
-    EXPECT_EQ(names(lines(progress, false)), QStringList{"HF"});
+    EXPECT_EQ(names(progress), QStringList{"HF"});
     QList<int> limits;
-    for (QLineSeries* line : lines(progress, true))
-        limits << int(line->at(0).y());
+    for (const ChartLimit& limit : progress.limits)
+        limits << limit.castles;
     EXPECT_EQ(limits, (QList<int>{30, 1500, 3000}));
-    EXPECT_EQ(qobject_cast<QCategoryAxis*>(progress->axes(Qt::Vertical).value(1))->categoriesLabels(),
-              (QStringList{"HF de Base : 30", "HF Honneur : 1500", "HF Trophé : 3000"}));
-    bands = qobject_cast<QBarCategoryAxis*>(chart(window, "Graphique_Bandes")->axes(Qt::Horizontal).value(0));
-    EXPECT_EQ(bands->categories(), QStringList{"14 Mhz"});
+    EXPECT_EQ(limitNames(progress), (QStringList{"HF de Base : 30", "HF Honneur : 1500", "HF Trophé : 3000"}));
+    EXPECT_EQ(chart(window, "Graphique_Bandes").categories, QStringList{"14 Mhz"});
 }
 
 TEST_F(StatistiquesTest, TheShownChartIsSavedAsPngAndPrintedAsAPicture)
@@ -138,20 +140,25 @@ TEST_F(DataDirTest, StatisticsOfAMissingOrOneMonthLogDrawWithoutData)
 {
     Statistiques empty(context);
     EXPECT_EQ(messages.last(), "Le log F5ABC_DFCF.log est introuvable : les statistiques sont vides.");
-    QChart* progress = empty.findChild<QChartView*>("Graphique_Progression")->chart();
-    EXPECT_TRUE(progress->title().endsWith(" : aucun QSO daté"));
-    for (QAbstractSeries* series : progress->series())
-        if (series->objectName() != QLatin1String(thresholdSeriesName))
-            EXPECT_EQ(qobject_cast<QLineSeries*>(series)->count(), 0);
+    const ChartDescription& nothing = empty.findChild<ChartView*>("Graphique_Progression")->chart();
+    EXPECT_TRUE(nothing.title.endsWith(" : aucun QSO daté"));
+    EXPECT_TRUE(nothing.series.isEmpty());
+    EXPECT_TRUE(nothing.categories.isEmpty());
     EXPECT_FALSE(empty.Label_Dates->isVisibleTo(&empty));
+    empty.resize(800, 500);
+    EXPECT_TRUE(empty.shownChart()->grab().toImage().pixelColor(5, 5) == Qt::white);
 
     writeLog({qsoLine("F6AAA", "77", "77121", "15/03/08", "10:00", "432 Mhz", true)});
     Statistiques oneMonth(context);
     oneMonth.Groupe_Bandes->setCurrentIndex(3);
-    progress = oneMonth.findChild<QChartView*>("Graphique_Progression")->chart();
-    ASSERT_EQ(progress->series().size(), 3); // UHF and its two limits
-    EXPECT_EQ(qobject_cast<QLineSeries*>(progress->series()[0])->count(), 1);
-    EXPECT_EQ(qobject_cast<QLineSeries*>(progress->series()[1])->at(0).y(), 5);
+    const ChartDescription& progress = oneMonth.findChild<ChartView*>("Graphique_Progression")->chart();
+    // The month between its neighbours, so the axis has a width.
+    EXPECT_EQ(progress.categories, (QStringList{"02/2008", "03/2008", "04/2008"}));
+    ASSERT_EQ(progress.series.size(), 1);
+    EXPECT_EQ(progress.series[0].start, 1);
+    EXPECT_EQ(progress.series[0].values, QList<int>{1});
+    ASSERT_EQ(progress.limits.size(), 2); // UHF's two awards
+    EXPECT_EQ(progress.limits[0].castles, 5);
 }
 
 TEST(StatisticsCharts, ThirtyTwoYearsAndCloseLimitsKeepTheirLabelsWhole)
@@ -161,15 +168,24 @@ TEST(StatisticsCharts, ThirtyTwoYearsAndCloseLimitsKeepTheirLabelsWhole)
         log << qsoLine("F6AAA", "77", "77121", QStringLiteral("01/01/%1").arg(year % 100, 2, 10, QLatin1Char('0')),
                        "10:00", "14 Mhz", true);
     const LogStatistics stats = computeStatistics(log);
-    std::unique_ptr<QChart> years(yearsChart(stats, std::nullopt));
-    auto* axis = qobject_cast<QBarCategoryAxis*>(years->axes(Qt::Horizontal).value(0));
-    EXPECT_EQ(axis->count(), 32);
-    EXPECT_EQ(axis->labelsAngle(), -90);
+    const ChartDescription years = yearsChart(stats, std::nullopt);
+    EXPECT_EQ(years.categories.size(), 32);
+    EXPECT_EQ(years.categories.first(), "1994");
+    EXPECT_TRUE(years.uprightLabels);
+    EXPECT_FALSE(years.valueLabels);
+    // Even at the smallest size, drawn and turned into a picture.
+    QImage picture;
+    ASSERT_TRUE(picture.loadFromData(chartPng(years, QSize(300, 180), QFont(), 2.0), "PNG"));
+    EXPECT_EQ(picture.size(), QSize(600, 360));
+    EXPECT_GT(pixelsOf(picture, ChartColour::Confirmed), 100);
 
     // 32 HF confirmations on a scale of about 1600: the next VHF and UHF
     // limits (10 and 5) would print one over the other.
-    std::unique_ptr<QChart> progress(progressChart(stats, std::nullopt));
-    auto* names = qobject_cast<QCategoryAxis*>(progress->axes(Qt::Vertical).value(1));
-    ASSERT_NE(names, nullptr);
-    EXPECT_EQ(names->categoriesLabels(), (QStringList{"UHF de Base : 5, VHF de Base : 10", "HF Honneur : 1500"}));
+    const ChartDescription progress = progressChart(stats, std::nullopt);
+    EXPECT_EQ(limitNames(progress), (QStringList{"UHF de Base : 5, VHF de Base : 10", "HF Honneur : 1500"}));
+    EXPECT_EQ(progress.scale.top, 2000);
+    EXPECT_EQ(progress.scale.step, 500);
+    EXPECT_EQ(niceScale(0).top, 4);
+    EXPECT_EQ(niceScale(30).top, 40);
+    EXPECT_EQ(niceScale(30).step, 10);
 }

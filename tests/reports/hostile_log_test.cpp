@@ -54,8 +54,9 @@ TEST(HostileLog, EveryReportReaderCopesWithAnyLine)
         const QByteArray adif = adifDocument("F5ABC", lines);
         EXPECT_TRUE(adif.contains("<eoh>"));
         for (const QString& line : lines)
-            if (!line.trimmed().isEmpty())
+            if (!line.trimmed().isEmpty()) {
                 EXPECT_TRUE(ADIF_SP(line).endsWith("<eor>"));
+            }
         LogListModel model;
         model.setLines(lines);
         for (SearchOption option : {SearchOption::Indicatif, SearchOption::Reference, SearchOption::Departement})

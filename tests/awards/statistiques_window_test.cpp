@@ -4,6 +4,7 @@
 #include "support/test_env.h"
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -119,7 +120,7 @@ TEST_F(StatistiquesTest, TheShownChartIsSavedAsPngAndPrintedAsAPicture)
     EXPECT_EQ(fileDialogs.proposed, QStringList{path("F5ABC_Statistiques_Bandes_05_02_08.png")});
     EXPECT_TRUE(readFile("bandes.png").startsWith("\x89PNG"));
     EXPECT_FALSE(exists("bandes.png.part"));
-    EXPECT_EQ(messages.last(), "Image enregistrée sous le nom : " + path("bandes.png"));
+    EXPECT_EQ(messages.last(), "Image enregistrée sous le nom : " + QDir::toNativeSeparators(path("bandes.png")));
 
     QTest::mouseClick(window.Enregistrer_Image, Qt::LeftButton); // cancelled
     EXPECT_EQ(messages.shown.size(), 1);

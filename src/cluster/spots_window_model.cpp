@@ -1,5 +1,7 @@
 #include "cluster/spots_window_model.h"
 #include <QLocale>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -30,20 +32,52 @@ QColor SpotTableModel::colourOf(SpotMark mark)
     return {};
 }
 
+// Drawing the table again for every spot took a third of a core at 100
+// spots a second; a few times a second is as much as an operator can read.
+SpotTableModel::SpotTableModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    nextShow.setSingleShot(true);
+    nextShow.setInterval(showEveryMs);
+    connect(&nextShow, &QTimer::timeout, this, &SpotTableModel::showWaiting);
+}
+
 void SpotTableModel::add(const MarkedSpot& spot)
 {
-    if (rows.size() >= maxRows) {
-        beginRemoveRows({}, maxRows - 1, int(rows.size()) - 1);
-        rows.resize(maxRows - 1);
+    if (nextShow.isActive()) {
+        waiting << spot;
+        return;
+    }
+    show({spot});
+    nextShow.start();
+}
+
+void SpotTableModel::showWaiting()
+{
+    if (waiting.isEmpty())
+        return;
+    show(std::exchange(waiting, {}));
+    nextShow.start();
+}
+
+void SpotTableModel::show(const QList<MarkedSpot>& oldestFirst)
+{
+    const int added = int(std::min<qsizetype>(oldestFirst.size(), maxRows));
+    const int kept = std::min(int(rows.size()), maxRows - added);
+    if (kept < rows.size()) {
+        beginRemoveRows({}, kept, int(rows.size()) - 1);
+        rows.resize(kept);
         endRemoveRows();
     }
-    beginInsertRows({}, 0, 0);
-    rows.prepend(spot);
+    beginInsertRows({}, 0, added - 1);
+    QList<MarkedSpot> newestFirst(oldestFirst.crbegin(), oldestFirst.crbegin() + added);
+    rows = newestFirst + rows;
     endInsertRows();
 }
 
 void SpotTableModel::remarkAll(const ContactedCastles& log)
 {
+    // Spots still waiting were marked against the log as it was.
+    showWaiting();
     for (MarkedSpot& spot : rows)
         remark(spot, log);
     if (!rows.isEmpty())

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QList>
+#include <QTimer>
 
 // The rows of the spots window: newest first, at most the last 500.
 class SpotTableModel : public QAbstractTableModel {
@@ -13,8 +14,11 @@ public:
 
     static QColor colourOf(SpotMark mark);
 
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit SpotTableModel(QObject* parent = nullptr);
+    // A spot after a quiet spell shows at once; those that follow within
+    // showEveryMs show together, newest first.
     void add(const MarkedSpot& spot);
+    static constexpr int showEveryMs = 250;
     // The marks again, after the log changed.
     void remarkAll(const ContactedCastles& log);
     const MarkedSpot& spot(int row) const { return rows.at(row); }
@@ -26,6 +30,10 @@ public:
 
 private:
     QString text(const MarkedSpot& spot, int column) const;
+    void showWaiting();
+    void show(const QList<MarkedSpot>& oldestFirst);
 
     QList<MarkedSpot> rows;
+    QList<MarkedSpot> waiting; // oldest first
+    QTimer nextShow;
 };

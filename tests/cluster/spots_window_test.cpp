@@ -123,6 +123,22 @@ TEST_F(SpotsWindowTest, LogsInMarksEachCastleSpottedAndIgnoresGarbage)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+TEST_F(SpotsWindowTest, ABurstIsShownTogetherNewestFirstAndOnlyTheLast500Stay)
+{
+    connectToNode();
+    QSignalSpy inserts(spots->spots(), &QAbstractItemModel::rowsInserted);
+    QByteArray burst;
+    for (int i = 0; i < 600; ++i)
+        burst += QStringLiteral("DX de F5XYZ:    14025.0  F%1AAA        DFCF 75001                     1203Z\r\n")
+                     .arg(i, 3, 10, QLatin1Char('0')).toLatin1();
+    node.send(burst);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cell(0, SpotTableModel::Indicatif) == "F599AAA"; }, 5000));
+    EXPECT_EQ(spots->spots()->rowCount(), 500);
+    EXPECT_EQ(cell(499, SpotTableModel::Indicatif), "F100AAA");
+    // The first spot at once, the rest in a few draws rather than 600.
+    EXPECT_LE(inserts.size(), 6);
+}
+
 TEST_F(SpotsWindowTest, ReconnectsAfterADropAndLogsInAgainWithoutAMessageBox)
 {
     connectToNode();

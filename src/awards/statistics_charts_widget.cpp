@@ -46,7 +46,7 @@ public:
         drawTitle(area);
         if (chart.legend && !chart.series.isEmpty())
             drawLegend(area);
-        plot = plotArea(area);
+        layOutPlot(area);
         drawValueAxis();
         if (chart.kind == ChartDescription::Kind::Bars)
             drawBars();
@@ -103,28 +103,27 @@ private:
         return chart.uprightLabels || widest + gap > slot();
     }
 
-    QRectF plotArea(const QRectF& area)
+    void layOutPlot(const QRectF& area)
     {
-        QRectF r = area;
-        r.setLeft(r.left() + line() + gap + width(QString::number(chart.scale.top)) + gap);
+        plot = area;
+        plot.setLeft(plot.left() + line() + gap + width(QString::number(chart.scale.top)) + gap);
         // Half a line above the top, for its value written centred on it; a
         // whole one when counts stand over the bars.
-        r.setTop(r.top() + (chart.valueLabels ? line() : line() / 2));
+        plot.setTop(plot.top() + (chart.valueLabels ? line() : line() / 2));
         namesWidth = 0;
         for (const ChartLimitName& name : chart.limitNames)
             namesWidth = std::max(namesWidth, width(name.text) + 1);
         // Long names wrap rather than squeeze the plot.
         namesWidth = std::min(namesWidth, area.width() * 0.3);
-        r.setRight(r.right() - (namesWidth > 0 ? namesWidth + gap : gap));
-        plot = r; // the labels' room depends on the plot's width
+        plot.setRight(plot.right() - (namesWidth > 0 ? namesWidth + gap : gap));
+        // The labels' room below depends on the plot's width just set.
         qreal below = line();
         if (upright()) {
             below = 0;
             for (const QString& label : chart.categories)
                 below = std::max(below, width(label));
         }
-        r.setBottom(r.bottom() - below - gap);
-        return r;
+        plot.setBottom(plot.bottom() - below - gap);
     }
 
     void drawValueAxis()

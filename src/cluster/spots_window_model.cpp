@@ -47,7 +47,7 @@ void SpotTableModel::add(const MarkedSpot& spot)
         waiting << spot;
         return;
     }
-    show({spot});
+    prepend({spot});
     nextShow.start();
 }
 
@@ -55,11 +55,11 @@ void SpotTableModel::showWaiting()
 {
     if (waiting.isEmpty())
         return;
-    show(std::exchange(waiting, {}));
+    prepend(std::exchange(waiting, {}));
     nextShow.start();
 }
 
-void SpotTableModel::show(const QList<MarkedSpot>& oldestFirst)
+void SpotTableModel::prepend(const QList<MarkedSpot>& oldestFirst)
 {
     const int added = int(std::min<qsizetype>(oldestFirst.size(), maxRows));
     const int kept = std::min(int(rows.size()), maxRows - added);

@@ -31,7 +31,7 @@ public:
 private:
     QString text(const MarkedSpot& spot, int column) const;
     void showWaiting();
-    void show(const QList<MarkedSpot>& oldestFirst);
+    void prepend(const QList<MarkedSpot>& oldestFirst);
 
     QList<MarkedSpot> rows;
     QList<MarkedSpot> waiting; // oldest first

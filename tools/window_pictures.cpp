@@ -10,6 +10,7 @@
 #include "shell/main_window.h"
 #include "shell/parametres_window.h"
 #include "shell/station_window.h"
+#include "widgets/single_window.h"
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -94,19 +95,19 @@ int main(int argc, char* argv[])
         }
         shootModal(QStringLiteral("station"), [&] {
             Station station(main);
-            Main::centreOnScreen(&station);
+            centreOnScreen(&station);
             station.exec();
         });
         shootModal(QStringLiteral("gestion_erreur"), [&] {
             Gestion_Erreur recovery(context, QStringLiteral("F5ABC"), &main);
             recovery.Err_Departement->setText(QStringLiteral("_DFCF.log"));
-            Main::centreOnScreen(&recovery);
+            centreOnScreen(&recovery);
             recovery.exec();
         });
         qputenv("DFCF_SERVER_URL", "http://127.0.0.1:9");
         shootModal(QStringLiteral("liste_dfcf1"), [&] {
             Liste_DFCF1 list(context, &main);
-            Main::centreOnScreen(&list);
+            centreOnScreen(&list);
             list.exec();
         });
         shootModal(QStringLiteral("confirmation"), [&] { messages.askYesNo(QStringLiteral("Voulez vous Supprimer ce QSO ?")); });

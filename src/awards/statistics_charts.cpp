@@ -94,29 +94,27 @@ ChartDescription progressChart(const LogStatistics& stats, GroupChoice group)
     chart.kind = ChartDescription::Kind::Lines;
     chart.title = QStringLiteral("Châteaux confirmés par mois, en cumul (%1)").arg(choiceName(group));
     chart.valueTitle = QStringLiteral("Châteaux");
+    // A single month would give the month axis no width: its neighbours frame it.
+    const int widen = stats.firstMonth == stats.lastMonth ? 1 : 0;
     if (!stats.hasDatedRecords())
         chart.title += QStringLiteral(" : aucun QSO daté");
-    else {
-        // A single month would give the month axis no width: its neighbours frame it.
-        const int widen = stats.firstMonth == stats.lastMonth ? 1 : 0;
+    else
         for (int month = stats.firstMonth - widen; month <= stats.lastMonth + widen; ++month)
             chart.categories << monthLabel(month);
-        for (StatGroup g : awardGroups)
-            if (!group || *group == g)
-                chart.series << ChartSeries{statGroupName(g), groupColour(g), widen, stats.cumulativeConfirmed(g)};
-    }
     int highest = 0;
     QList<CastleThreshold> thresholds;
     for (StatGroup g : awardGroups) {
         if (group && *group != g)
             continue;
         const QList<int> values = stats.cumulativeConfirmed(g);
+        if (!values.isEmpty()) // nothing dated
+            chart.series << ChartSeries{statGroupName(g), groupColour(g), widen, values};
         const int reached = values.isEmpty() ? 0 : values.last();
         highest = std::max(highest, reached);
         thresholds += castleThresholds(g, reached, !group);
     }
     for (const CastleThreshold& threshold : thresholds) {
-        chart.limits << ChartLimit{threshold.group, threshold.castles};
+        chart.limits << ChartLimit{groupColour(threshold.group), threshold.castles};
         highest = std::max(highest, threshold.castles);
     }
     chart.scale = niceScale(highest);

@@ -22,7 +22,7 @@ struct ChartSeries {
 
 // A limit drawn across the plot as a dashed line at its castle count.
 struct ChartLimit {
-    StatGroup group;
+    ChartColour colour; // that of its group
     int castles = 0;
 };
 

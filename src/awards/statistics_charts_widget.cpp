@@ -10,17 +10,6 @@ namespace {
 
 constexpr qreal gap = 6;
 
-QColor limitColour(StatGroup g)
-{
-    switch (g) {
-    case StatGroup::HF: return chartColour(ChartColour::HF);
-    case StatGroup::VHF: return chartColour(ChartColour::VHF);
-    case StatGroup::UHF: return chartColour(ChartColour::UHF);
-    case StatGroup::Other: break;
-    }
-    return chartColour(ChartColour::Other);
-}
-
 // Labels wider than the room between two of them: only one in every few is
 // written, on round steps (every 2, 3, 6, 12 months...) so they read as a scale.
 int labelEvery(qreal room, qreal needed)
@@ -237,7 +226,7 @@ private:
     void drawLimits()
     {
         for (const ChartLimit& limit : chart.limits) {
-            painter.setPen(QPen(limitColour(limit.group), 1.5, Qt::DashLine));
+            painter.setPen(QPen(chartColour(limit.colour), 1.5, Qt::DashLine));
             painter.drawLine(QPointF(plot.left(), y(limit.castles)), QPointF(plot.right(), y(limit.castles)));
         }
         painter.setPen(Qt::black);

@@ -220,8 +220,6 @@ void Main::buildMenus()
     connect(Mnu_Historique, &QAction::triggered, this, &Main::showHistory);
 }
 
-void Main::centreOnScreen(QWidget* window) { ::centreOnScreen(window); }
-
 void Main::load()
 {
     // The screen less room for the title bar and task bar: a larger screen

@@ -1,6 +1,5 @@
 #pragma once
 #include "logbook/log_check.h"
-#include "widgets/single_window.h"
 #include "logbook/app_context.h"
 #include <QMainWindow>
 #include <QPointer>
@@ -47,11 +46,6 @@ public:
 
     // The open instance of a window among the main window's own children, if any.
     template <class W> QPointer<W> openWindow() { return QPointer<W>(findChild<W*>(QString(), Qt::FindDirectChildrenOnly)); }
-
-    // Opens a window as its single instance: created on first use, brought
-    // to the front when already open, destroyed when closed.
-    template <class W, class Make> W* showSingle(QPointer<W>& slot, Make make) { return ::showSingle(slot, make); }
-    static void centreOnScreen(QWidget* window);
 
     // "Paramètres", with the sentence saying why the operator is sent there.
     void openSettings(const QString& reason = {});

@@ -3,6 +3,7 @@
 #include "reports/adif_import_window.h"
 #include "shell/main_window.h"
 #include "logbook/log_session.h"
+#include "widgets/single_window.h"
 #include <QAction>
 
 void Main::wireAdifImport()

@@ -3,6 +3,7 @@
 #include "awards/score_chateaux_window.h"
 #include "awards/liste_hf_window.h"
 #include "shell/main_window.h"
+#include "widgets/single_window.h"
 #include <QAction>
 
 namespace {

@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "shell/main_window.h"
 #include "logbook/log_session.h"
+#include "widgets/single_window.h"
 #ifdef DFCF_WEB_VIEW
 #include "castles/liste_dfcf1_window.h"
 #include "castles/reglement_window.h"

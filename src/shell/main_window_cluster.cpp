@@ -4,6 +4,7 @@
 #include "platform/qt_cluster_link.h"
 #include "rig/rig_control.h"
 #include "shell/main_window.h"
+#include "widgets/single_window.h"
 #include <QAction>
 
 void Main::wireCluster()

@@ -3,6 +3,7 @@
 #include "platform/messages.h"
 #include "reports/adif.h"
 #include "shell/main_window.h"
+#include "widgets/single_window.h"
 #include <QAction>
 #include <memory>
 

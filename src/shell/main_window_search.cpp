@@ -2,6 +2,7 @@
 #include "reports/recherche_window.h"
 #include "shell/main_window.h"
 #include "logbook/log_session.h"
+#include "widgets/single_window.h"
 #include <QAction>
 #include <QPushButton>
 #include <memory>

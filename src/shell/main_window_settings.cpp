@@ -1,6 +1,7 @@
 #include "castles/web_pages.h"
 #include "shell/main_window.h"
 #include "shell/parametres_window.h"
+#include "widgets/single_window.h"
 #include <QAction>
 
 namespace {

@@ -2,6 +2,7 @@
 #include "shell/gestion_erreur_window.h"
 #include "shell/main_window.h"
 #include "shell/station_window.h"
+#include "widgets/single_window.h"
 #include <QAction>
 #include <QApplication>
 #include <QLabel>

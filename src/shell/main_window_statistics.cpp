@@ -1,5 +1,6 @@
 #include "awards/statistiques_window.h"
 #include "shell/main_window.h"
+#include "widgets/single_window.h"
 #include <QAction>
 #include <QScreen>
 

@@ -76,3 +76,11 @@ QString qsoLine(const QString& call, const QString& dpt, const QString& ref, con
     EXPECT_TRUE(built.ok()) << built.error.toStdString();
     return built.text;
 }
+
+void keepUserFoldersOutOfReach(const QTemporaryDir& home)
+{
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+    qputenv("XDG_CACHE_HOME", home.filePath("cache").toUtf8());
+    qunsetenv("DFCF_DATA_DIR");
+}

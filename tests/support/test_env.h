@@ -35,6 +35,10 @@ protected:
     AppContext context;
 };
 
+// Points QSettings and QStandardPaths into home, for the whole test run:
+// the user's real configuration and data stay out of reach.
+void keepUserFoldersOutOfReach(const QTemporaryDir& home);
+
 // Pages of a PDF file written by QtPrinter.
 int pdfPageCount(const QByteArray& pdf);
 

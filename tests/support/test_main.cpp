@@ -1,11 +1,12 @@
 #include "platform/qt_translations.h"
+#include "support/test_env.h"
 #include <QApplication>
 #include <QFont>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // Windows run offscreen, and the user's real configuration and data are out
-// of reach: QSettings and QStandardPaths point into a temporary directory.
+// of reach.
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -13,10 +14,7 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-    qputenv("XDG_CACHE_HOME", home.filePath("cache").toUtf8());
-    qunsetenv("DFCF_DATA_DIR");
+    keepUserFoldersOutOfReach(home);
 #ifdef Q_OS_WIN
     // Offscreen on Windows, Qt draws with its own font engine, which knows
     // only the fonts of QT_QPA_FONTDIR: those of the Linux tests
